@@ -1,0 +1,36 @@
+# Front doors of the project. Each target installs what is missing,
+# configures with CMake and Ninja, and builds.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+ifneq ($(shell command -v ccache 2>/dev/null),)
+CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+endif
+SAMPLE ?= samples/welcome.wml
+
+.PHONY: all deps configure build run test bench install clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	$(BUILD_DIR)/bin/tarnel $(SAMPLE)
+
+test: build
+	@bash scripts/run-tests.sh $(BUILD_DIR)
+
+bench: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNEL_BENCH=ON >/dev/null
+	@cmake --build build-bench --target benchmarks
+	@bash scripts/run-benchmarks.sh build-bench
+
+clean:
+	rm -rf $(BUILD_DIR) build-bench

@@ -1,0 +1,339 @@
+#include "mainform.h"
+
+#include "apptexts.h"
+#include "collapsibletoolbar.h"
+#include "commandtable.h"
+#include "errordisplay.h"
+#include "languagemenu.h"
+#include "splashwindow.h"
+#include "statuspanels.h"
+#include "widgetdialogservice.h"
+#include "widgetplacement.h"
+
+#include "editor/mdichild.h"
+
+#include "common/programfolder.h"
+#include "common/tempfolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QStatusTipEvent>
+
+TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
+    : m_dialogs(std::move(dialogs)), m_storage(QStringLiteral("TMainForm"))
+{
+    setObjectName(QStringLiteral("TMainForm"));
+    if (!m_dialogs)
+        m_dialogs = std::make_unique<WidgetDialogService>(this);
+    if (withSplash)
+        SplashWindow::showSplash();
+
+    setAcceptDrops(true);
+    setWindowIcon(QIcon(QStringLiteral(":/artwork/tarnel.png")));
+    QApplication::setWindowIcon(windowIcon());
+    setGeometry(202, 117, 589, 409);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(m_mdiArea);
+    m_statusBar = new StatusPanels(this);
+    setStatusBar(m_statusBar);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    connectCommands();
+    LanguageMenu::fill(m_languageMenu, *m_dialogs);
+
+    m_storage.bindBool(QStringLiteral("tlacitkaMAIN_Maximized"), [this] { return m_toolBar->isMaximized(); },
+                       [this](bool on) { m_toolBar->setMaximized(on); });
+    m_storage.bindPlacement([this] { return WidgetPlacement::capture(this); },
+                            [this](const WindowPlacement &placement) { WidgetPlacement::apply(this, placement); },
+                            [this] { return WidgetPlacement::screenOf(this); });
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::childActivated);
+    setWindowTitle(AppTexts::mainCaption());
+    UpdateCommandState();
+}
+
+TMainForm::~TMainForm()
+{
+    if (!m_closing)
+        saveSettings();
+    // Document windows write their own settings as they go; make that
+    // happen while this window still exists.
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
+    for (QMdiSubWindow *window : windows)
+        delete window;
+    TempFolder::clear(ProgramFolder::tempFolder());
+}
+
+void TMainForm::createActions()
+{
+    for (QAction *action : CommandTable::createActions(this)) {
+        m_actions.insert(action->objectName(), action);
+        addAction(action);
+    }
+}
+
+QAction *TMainForm::action(const QString &name) const
+{
+    return m_actions.value(name);
+}
+
+void TMainForm::createMenus()
+{
+    m_fileMenu = new QMenu(tr("&File"), this);
+    m_fileMenu->setObjectName(QStringLiteral("mmFile"));
+    for (const char *name : {"FileNew", "FileNewFromTemplate", "FileOpen", "FileOpenURL", "", "FileClose",
+                             "FileCloseAll", "", "FileSave", "FileSaveAs", "FileSaveFtp", "FileSaveAll", "",
+                             "FilePrint", "FilePrintSetup", "", "FileExit"}) {
+        if (*name)
+            m_fileMenu->addAction(action(QString::fromLatin1(name)));
+        else
+            m_fileMenu->addSeparator();
+    }
+
+    m_viewMenu = new QMenu(tr("&View"), this);
+    m_viewMenu->setObjectName(QStringLiteral("mmView"));
+    m_statusBarItem = m_viewMenu->addAction(tr("Status &Bar"));
+    m_statusBarItem->setObjectName(QStringLiteral("mmStatusBar"));
+    m_statusBarItem->setCheckable(true);
+    m_statusBarItem->setChecked(true);
+    m_statusBarItem->setStatusTip(tr("Show/hide the status bar in bottom of main window"));
+    m_viewMenu->addSeparator();
+    m_languageMenu = m_viewMenu->addMenu(tr("&Language"));
+    m_languageMenu->setObjectName(QStringLiteral("Language1"));
+    m_languageMenu->menuAction()->setObjectName(QStringLiteral("Language1Item"));
+    m_languageMenu->menuAction()->setStatusTip(tr("Select language"));
+
+    m_windowMenu = new QMenu(tr("&Window"), this);
+    m_windowMenu->setObjectName(QStringLiteral("Window1"));
+    m_windowMenu->addAction(action(QStringLiteral("WindowCascade1")));
+    m_windowMenu->addAction(action(QStringLiteral("WindowTileVertical1")));
+    m_windowMenu->addAction(action(QStringLiteral("WindowTileHorizontal1")));
+
+    m_helpMenu = new QMenu(tr("&Help"), this);
+    m_helpMenu->setObjectName(QStringLiteral("mmHelp"));
+    QAction *contents = m_helpMenu->addAction(tr("&Help contents"));
+    contents->setObjectName(QStringLiteral("WAPhelp1"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    contents->setStatusTip(tr("Information about program"));
+    contents->setIcon(QIcon(QStringLiteral(":/artwork/help.png")));
+    QAction *context = m_helpMenu->addAction(tr("&Context help"));
+    context->setObjectName(QStringLiteral("itmTaghelp"));
+    context->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    context->setStatusTip(tr("WML syntax help"));
+    context->setVisible(false);
+    // A hidden menu item's shortcut still works when the window holds it.
+    addAction(context);
+    addAction(contents);
+    m_helpMenu->addSeparator();
+    QAction *about = m_helpMenu->addAction(tr("&About"));
+    about->setObjectName(QStringLiteral("mmAbout"));
+    about->setStatusTip(tr("About"));
+    m_actions.insert(contents->objectName(), contents);
+    m_actions.insert(context->objectName(), context);
+    m_actions.insert(about->objectName(), about);
+
+    mergeChildMenus();
+}
+
+void TMainForm::createToolBar()
+{
+    m_toolBar = new CollapsibleToolBar(QStringLiteral("tlacitkaMAIN"), this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_toolBar->addCommand(action(QStringLiteral("FileNew")));
+    m_toolBar->addCommand(action(QStringLiteral("FileOpen")));
+    m_toolBar->addCommand(action(QStringLiteral("FileSave")), QStringLiteral("btnSAVE"));
+    m_toolBar->addCommand(action(QStringLiteral("FileClose")), QStringLiteral("btnCLOSE"));
+    m_toolBar->addGap();
+    m_toolBar->addCommand(action(QStringLiteral("FilePrint")), QStringLiteral("btnPRINT"));
+    m_toolBar->addGap();
+    m_toolBar->addCommand(action(QStringLiteral("EditUndo")), QStringLiteral("btnUNDO"));
+    m_toolBar->addCommand(action(QStringLiteral("EditFind")), QStringLiteral("btnFIND"));
+    m_toolBar->addCommand(action(QStringLiteral("EditReplace")), QStringLiteral("btnREPLACE"));
+    m_toolBar->addGap();
+    // The Help button runs Help contents but carries its own hint.
+    auto *help = new QAction(QIcon(QStringLiteral(":/artwork/help.png")), tr("Help"), this);
+    help->setObjectName(QStringLiteral("ToolButton40Action"));
+    help->setToolTip(tr("Help"));
+    help->setStatusTip(tr("Help"));
+    connect(help, &QAction::triggered, action(QStringLiteral("WAPhelp1")), &QAction::trigger);
+    m_toolBar->addCommand(help, QStringLiteral("ToolButton40"));
+    m_toolBar->addGap();
+    m_toolBar->addCommand(action(QStringLiteral("FileExit")));
+    m_toolBar->addGap();
+}
+
+void TMainForm::connectCommands()
+{
+    const QList<std::pair<const char *, void (TMainForm::*)()>> handlers = {
+        {"FileNew", &TMainForm::FileNewExecute},
+        {"FileNewFromTemplate", &TMainForm::FileNewFromTemplateExecute},
+        {"FileOpen", &TMainForm::FileOpenExecute},
+        {"FileClose", &TMainForm::FileCloseExecute},
+        {"FileCloseAll", &TMainForm::FileCloseAllExecute},
+        {"FileSave", &TMainForm::FileSaveExecute},
+        {"FileSaveAs", &TMainForm::FileSaveAsExecute},
+        {"FileSaveAll", &TMainForm::FileSaveAllExecute},
+        {"FilePrint", &TMainForm::FilePrintExecute},
+        {"FilePrintSetup", &TMainForm::FilePrintSetupExecute},
+        {"FileExit", &TMainForm::FileExitExecute},
+        {"EditUndo", &TMainForm::EditUndoExecute},
+        {"EditRedo", &TMainForm::EditRedoExecute},
+    };
+    for (const auto &[name, handler] : handlers) {
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler = handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    }
+    connect(action(QStringLiteral("WindowCascade1")), &QAction::triggered, m_mdiArea,
+            &QMdiArea::cascadeSubWindows);
+    connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, this,
+            [this] { tileDocuments(Qt::Horizontal); });
+    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, this,
+            [this] { tileDocuments(Qt::Vertical); });
+    connect(m_statusBarItem, &QAction::triggered, this, &TMainForm::mmStatusBarClick);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::Window1Click);
+}
+
+void TMainForm::runCommand(const std::function<void()> &command)
+{
+    ErrorDisplay::run(*m_dialogs, command);
+}
+
+TMDIChild *TMainForm::activeChild() const
+{
+    QMdiSubWindow *window = m_mdiArea->currentSubWindow();
+    if (!window) {
+        const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+        window = windows.isEmpty() ? nullptr : windows.back();
+    }
+    return window ? qobject_cast<TMDIChild *>(window->widget()) : nullptr;
+}
+
+QList<TMDIChild *> TMainForm::documentWindows() const
+{
+    QList<TMDIChild *> children;
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (auto *child = qobject_cast<TMDIChild *>((*it)->widget()))
+            children.append(child);
+    }
+    // The active window first, whatever the stacking says.
+    if (TMDIChild *active = activeChild(); active && children.indexOf(active) > 0) {
+        children.removeOne(active);
+        children.prepend(active);
+    }
+    return children;
+}
+
+int TMainForm::documentCount() const
+{
+    return int(m_mdiArea->subWindowList().size());
+}
+
+QStringList TMainForm::closeCommands()
+{
+    return {QStringLiteral("FileClose"),  QStringLiteral("FileCloseAll"), QStringLiteral("FileSave"),
+            QStringLiteral("FileSaveFtp"), QStringLiteral("FileSaveAs"),  QStringLiteral("FileSaveAll"),
+            QStringLiteral("FilePrint"),   QStringLiteral("EditUndo"),    QStringLiteral("EditFind"),
+            QStringLiteral("EditReplace")};
+}
+
+QStringList TMainForm::tabSwitchCommands()
+{
+    return {QStringLiteral("FileClose"),   QStringLiteral("FileCloseAll"), QStringLiteral("FileSave"),
+            QStringLiteral("FileSaveAs"),  QStringLiteral("FileSaveAll"),  QStringLiteral("FilePrint"),
+            QStringLiteral("EditUndo"),    QStringLiteral("EditRedo"),     QStringLiteral("EditFind"),
+            QStringLiteral("EditReplace")};
+}
+
+void TMainForm::setCommandsEnabled(const QStringList &names, bool enabled)
+{
+    for (const QString &name : names)
+        action(name)->setEnabled(enabled);
+}
+
+void TMainForm::UpdateCommandState()
+{
+    const int docs = documentCount();
+    const TMDIChild *child = activeChild();
+    const bool onWml = docs > 0 && child && child->pages()->currentIndex() == 0;
+    setCommandsEnabled({QStringLiteral("FileClose"), QStringLiteral("FileCloseAll")}, docs > 0);
+    setCommandsEnabled({QStringLiteral("FileSave"), QStringLiteral("FileSaveFtp"), QStringLiteral("FileSaveAs"),
+                        QStringLiteral("FileSaveAll"), QStringLiteral("FilePrint")},
+                       onWml);
+    setCommandsEnabled({QStringLiteral("EditUndo"), QStringLiteral("EditFind"), QStringLiteral("EditReplace")},
+                       docs > 0);
+}
+
+void TMainForm::mergeChildMenus()
+{
+    // Qt has no menu merging: the bar is rebuilt with the active document
+    // window's Edit and Insert menus between File and View.
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    bar->addMenu(m_fileMenu);
+    if (TMDIChild *child = activeChild()) {
+        bar->addMenu(child->editMenu());
+        bar->addMenu(child->insertMenu());
+    }
+    bar->addMenu(m_viewMenu);
+    bar->addMenu(m_windowMenu);
+    bar->addMenu(m_helpMenu);
+}
+
+void TMainForm::childActivated(QMdiSubWindow *)
+{
+    if (m_closing)
+        return;
+    mergeChildMenus();
+    if (TMDIChild *child = activeChild())
+        child->Memo1SelMove();
+    else
+        m_statusBar->setPanelText(StatusPanels::ChangedPanel, QString());
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    // Hints go to panel 6 as their long part.
+    if (event->type() == QEvent::StatusTip) {
+        m_statusBar->setPanelText(StatusPanels::HintPanel,
+                                  AppTexts::longHint(static_cast<QStatusTipEvent *>(event)->tip()));
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    if (!m_settingsRestored) {
+        m_settingsRestored = true;
+        m_storage.restore();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TMainForm::saveSettings()
+{
+    runCommand([this] { m_storage.save(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    for (TMDIChild *child : documentWindows()) {
+        if (!child->closeQuery()) {
+            event->ignore();
+            return;
+        }
+    }
+    m_closing = true;
+    saveSettings();
+    event->accept();
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "dialogservice.h"
+
+#include "common/formstorage.h"
+#include "editor/plaintextbuffer.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <memory>
+
+class CollapsibleToolBar;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class StatusPanels;
+class TMDIChild;
+
+// The main window: an MDI frame whose document windows each hold one WML
+// page, with the command list, menus, toolbar `tlacitkaMAIN` and the
+// eight-panel status bar. Commands act on the active document window and do
+// nothing when none is open.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // dialogs may be null: the real message boxes and file dialogs are used.
+    explicit TMainForm(std::unique_ptr<DialogService> dialogs = nullptr, bool withSplash = true);
+    ~TMainForm() override;
+
+    // --- operations shared with the document windows and later commands
+    void OpenDocument(const QString &name);
+    void UpdateCommandState();
+    // Saves target to its path, or asks for one. False when the user
+    // cancelled (nothing written). Throws TarnelError when writing fails.
+    bool Save(TMDIChild *target);
+
+    void openCommandLineFiles(const QStringList &arguments);
+    void openDroppedFiles(const QStringList &paths);
+
+    TMDIChild *activeChild() const;
+    // Document windows, the active (topmost) one first.
+    QList<TMDIChild *> documentWindows() const;
+    int documentCount() const;
+
+    QAction *action(const QString &name) const;
+    void setCommandsEnabled(const QStringList &names, bool enabled);
+    // The commands switched by Close and Close All, and by the tab rules.
+    static QStringList closeCommands();
+    static QStringList tabSwitchCommands();
+
+    DialogService &dialogs() const { return *m_dialogs; }
+    StatusPanels *statusPanels() const { return m_statusBar; }
+    PlainTextBuffer &edittemp() { return m_edittemp; }
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
+    QMenu *languageMenu() const { return m_languageMenu; }
+    QPrinter &printer();
+
+    // --- command handlers
+    void FileNewExecute();
+    void FileNewFromTemplateExecute();
+    void FileOpenExecute();
+    void FileSaveExecute();
+    void FileSaveAsExecute();
+    void FileSaveAllExecute();
+    void FileCloseExecute();
+    void FileCloseAllExecute();
+    void FilePrintExecute();
+    void FilePrintSetupExecute();
+    void FileExitExecute();
+    void EditUndoExecute();
+    void EditRedoExecute();
+    void mmStatusBarClick();
+    void Window1Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void connectCommands();
+    void mergeChildMenus();
+    void childActivated(QMdiSubWindow *window);
+    void runCommand(const std::function<void()> &command);
+    bool writeDocument(TMDIChild *target, const QString &path);
+    void printActiveDocument();
+    void tileDocuments(Qt::Orientation orientation);
+    void saveSettings();
+
+    std::unique_ptr<DialogService> m_dialogs;
+    QHash<QString, QAction *> m_actions;
+    QMdiArea *m_mdiArea = nullptr;
+    StatusPanels *m_statusBar = nullptr;
+    CollapsibleToolBar *m_toolBar = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QAction *m_statusBarItem = nullptr;
+    PlainTextBuffer m_edittemp;
+    std::unique_ptr<QPrinter> m_printer;
+    FormStorage m_storage;
+    bool m_settingsRestored = false;
+    bool m_closing = false;
+};

@@ -1,0 +1,265 @@
+// The main window's file commands: new, open, save, close and print.
+#include "mainform.h"
+
+#include "apptexts.h"
+#include "dialogservice.h"
+#include "errordisplay.h"
+
+#include "editor/mdichild.h"
+#include "editor/wmleditor.h"
+
+#include "common/commandlinefiles.h"
+#include "common/documentfile.h"
+#include "common/newpage.h"
+#include "common/programfolder.h"
+#include "common/tarnelerror.h"
+#include "common/textprinter.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+const QString wmlFilter = QStringLiteral("WML files (*.wml)|*.wml|All files (*.*)|*.*");
+const QString saveFilter = QStringLiteral("WML files (*.wml)|*.wml");
+const QString templateFilter = QStringLiteral("Template files (*.tem)|*.tem");
+const QString wmlExtension = QStringLiteral("wml");
+
+QString blankTemplatePath()
+{
+    return QDir(ProgramFolder::dataFolder()).filePath(QStringLiteral("new.tem"));
+}
+
+} // namespace
+
+void TMainForm::OpenDocument(const QString &name)
+{
+    auto *child = new TMDIChild(*this);
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    child->setCaption(name);
+
+    // The window stays open, empty and unchanged, when its text cannot be read.
+    const auto load = [child](const QString &path) {
+        const LoadedDocument document = DocumentFile::load(path);
+        child->setEncoding(document.encoding);
+        child->loadText(document.text);
+    };
+    if (!NewPage::isNewPageName(name)) {
+        child->SetDocumentPath(name);
+        if (QFileInfo::exists(name))
+            runCommand([&] { load(name); });
+    } else {
+        child->SetDocumentPath(QString());
+        runCommand([&] {
+            load(blankTemplatePath());
+            child->loadText(NewPage::fromBlankTemplate(child->editor()->text()));
+        });
+        // New pages are UTF-8, whatever the template was written in.
+        child->setEncoding(TextEncoding());
+    }
+    child->SetModified(false);
+    child->Memo1SelMove();
+}
+
+void TMainForm::FileNewExecute()
+{
+    OpenDocument(NewPage::name(documentCount() + 1));
+    UpdateCommandState();
+}
+
+void TMainForm::FileNewFromTemplateExecute()
+{
+    const QString chosen = m_dialogs->openFileName({ProgramFolder::dataFolder(), templateFilter, wmlExtension});
+    if (chosen.isEmpty())
+        return;
+    OpenDocument(NewPage::name(documentCount() + 1));
+    UpdateCommandState();
+    TMDIChild *child = activeChild();
+    if (!QFileInfo::exists(blankTemplatePath()))
+        return; // OpenDocument has reported the missing blank page
+    const LoadedDocument document = DocumentFile::load(chosen);
+    m_edittemp.setText(document.text);
+    const QString text = m_edittemp.text();
+    m_edittemp.setText(QString());
+    // Replacing the whole text is an edit of the new page.
+    child->editor()->setSelection(0, child->editor()->length());
+    child->editor()->replaceSelection(text);
+    child->editor()->setCaret(0);
+}
+
+void TMainForm::FileOpenExecute()
+{
+    const QString chosen = m_dialogs->openFileName({QString(), wmlFilter, wmlExtension});
+    if (chosen.isEmpty())
+        return;
+    OpenDocument(chosen);
+    UpdateCommandState();
+}
+
+bool TMainForm::writeDocument(TMDIChild *target, const QString &path)
+{
+    const QString text = target->editor()->text();
+    TextEncoding encoding = target->encoding();
+    if (!DocumentFile::canEncode(text, encoding)) {
+        if (m_dialogs->question(AppTexts::notEncodable(QString::fromLatin1(encoding.name)),
+                                DialogService::Choice::YesNo) != DialogService::Answer::Yes)
+            return false;
+        encoding = TextEncoding();
+    }
+    DocumentFile::save(path, text, encoding);
+    target->setEncoding(encoding);
+    target->SetModified(false);
+    target->UpdateSaveCommand();
+    target->Memo1SelMove();
+    return true;
+}
+
+bool TMainForm::Save(TMDIChild *target)
+{
+    if (!target)
+        return false;
+    if (!target->documentPath().isEmpty())
+        return writeDocument(target, target->documentPath());
+    const QString chosen = m_dialogs->saveFileName({QString(), saveFilter, wmlExtension});
+    if (chosen.isEmpty() || !writeDocument(target, chosen))
+        return false;
+    // The window now stands for the file it was written to.
+    target->SetDocumentPath(chosen);
+    return true;
+}
+
+void TMainForm::FileSaveExecute()
+{
+    Save(activeChild());
+}
+
+void TMainForm::FileSaveAsExecute()
+{
+    TMDIChild *child = activeChild();
+    if (!child)
+        return;
+    const QString chosen = m_dialogs->saveFileName({QString(), saveFilter, wmlExtension});
+    if (chosen.isEmpty() || !writeDocument(child, chosen))
+        return;
+    child->SetDocumentPath(chosen);
+    child->setCaption(QFileInfo(chosen).fileName());
+}
+
+void TMainForm::FileSaveAllExecute()
+{
+    for (TMDIChild *child : documentWindows()) {
+        if (!child->isModified() && !child->documentPath().isEmpty())
+            continue;
+        if (!Save(child))
+            return;
+    }
+}
+
+void TMainForm::FileCloseExecute()
+{
+    const int count = documentCount();
+    if (count == 0)
+        return;
+    QMdiSubWindow *window = m_mdiArea->currentSubWindow();
+    if (!window && activeChild())
+        window = qobject_cast<QMdiSubWindow *>(activeChild()->parentWidget());
+    if (!window || !window->close())
+        return;
+    if (count == 1)
+        setCommandsEnabled(closeCommands(), false);
+}
+
+void TMainForm::FileCloseAllExecute()
+{
+    for (TMDIChild *child : documentWindows()) {
+        auto *window = qobject_cast<QMdiSubWindow *>(child->parentWidget());
+        if (window && !window->close())
+            return;
+    }
+    setCommandsEnabled(closeCommands(), false);
+}
+
+QPrinter &TMainForm::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setFullPage(true);
+    }
+    return *m_printer;
+}
+
+void TMainForm::printActiveDocument()
+{
+    TMDIChild *child = activeChild();
+    if (!child)
+        return;
+    QPrinter &target = printer();
+    if (target.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+        throw TarnelError(AppTexts::noPrinter());
+    target.setDocName(child->caption());
+    TextPrinter(child->editor()->font(), child->editor()->tabWidth()).print(child->editor()->text(), &target);
+}
+
+void TMainForm::FilePrintExecute()
+{
+    printActiveDocument();
+}
+
+void TMainForm::FilePrintSetupExecute()
+{
+    if (m_dialogs->printerSetup(printer()))
+        printActiveDocument();
+}
+
+void TMainForm::FileExitExecute()
+{
+    close();
+}
+
+void TMainForm::openCommandLineFiles(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        const QString path = CommandLineFiles::documentPath(argument, QDir::currentPath());
+        if (ErrorDisplay::run(*m_dialogs, [&] { CommandLineFiles::ensureExists(path); }))
+            OpenDocument(path);
+    }
+    UpdateCommandState();
+}
+
+void TMainForm::openDroppedFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        OpenDocument(path);
+    UpdateCommandState();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    openDroppedFiles(paths);
+}

@@ -1,0 +1,47 @@
+// The main window's View and Window menus and the Undo and Redo commands.
+#include "mainform.h"
+
+#include "statuspanels.h"
+
+#include "editor/mdichild.h"
+#include "editor/wmleditor.h"
+
+#include "common/tilelayout.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+void TMainForm::mmStatusBarClick()
+{
+    m_statusBar->setVisible(m_statusBarItem->isChecked());
+}
+
+void TMainForm::Window1Click()
+{
+    setCommandsEnabled({QStringLiteral("WindowCascade1"), QStringLiteral("WindowTileVertical1"),
+                        QStringLiteral("WindowTileHorizontal1")},
+                       documentCount() > 0);
+}
+
+void TMainForm::EditUndoExecute()
+{
+    if (TMDIChild *child = activeChild(); child && child->editor()->canUndo())
+        child->editor()->undo();
+}
+
+void TMainForm::EditRedoExecute()
+{
+    if (TMDIChild *child = activeChild(); child && child->editor()->canRedo())
+        child->editor()->redo();
+}
+
+void TMainForm::tileDocuments(Qt::Orientation orientation)
+{
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    const QList<QRect> tiles = TileLayout::tiles(m_mdiArea->viewport()->rect(), int(windows.size()), orientation);
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(tiles[i]);
+    }
+}

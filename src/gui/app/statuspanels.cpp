@@ -1,0 +1,40 @@
+#include "statuspanels.h"
+
+#include "apptexts.h"
+
+#include <QLabel>
+
+StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar"));
+    setSizeGripEnabled(true);
+    const int widths[] = {50, 50, 60, 35, 70, 35, 200, 50};
+    for (int i = 0; i < 8; ++i) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("panel%1").arg(i));
+        label->setFrameStyle(QFrame::Panel | (i == 7 ? QFrame::Raised : QFrame::Sunken));
+        label->setFixedWidth(widths[i]);
+        if (i == 7)
+            label->setAlignment(Qt::AlignCenter);
+        // The hint panel takes the room that is left.
+        if (i == HintPanel) {
+            label->setMinimumWidth(widths[i]);
+            label->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
+        addWidget(label, i == HintPanel ? 1 : 0);
+        m_panels.append(label);
+    }
+    setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
+}
+
+void StatusPanels::setPanelText(int panel, const QString &text)
+{
+    if (QLabel *label = m_panels.value(panel))
+        label->setText(text);
+}
+
+QString StatusPanels::panelText(int panel) const
+{
+    const QLabel *label = m_panels.value(panel);
+    return label ? label->text() : QString();
+}

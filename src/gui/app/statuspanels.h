@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QStatusBar>
+
+class QLabel;
+
+// The main window's status bar: eight fixed panels numbered 0 to 7 from the
+// left. Panel 4 shows "Changed" for the active document, panel 6 the long
+// hint of what is under the pointer and transfer progress.
+class StatusPanels : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ChangedPanel = 4;
+    static constexpr int HintPanel = 6;
+
+    explicit StatusPanels(QWidget *parent = nullptr);
+
+    void setPanelText(int panel, const QString &text);
+    QString panelText(int panel) const;
+    QLabel *panel(int index) const { return m_panels.value(index); }
+
+private:
+    QList<QLabel *> m_panels;
+};

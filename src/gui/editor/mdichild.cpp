@@ -1,0 +1,236 @@
+#include "mdichild.h"
+
+#include "wmleditor.h"
+
+#include "app/apptexts.h"
+#include "app/collapsibletoolbar.h"
+#include "app/dialogservice.h"
+#include "app/errordisplay.h"
+#include "app/mainform.h"
+#include "app/statuspanels.h"
+#include "app/widgetplacement.h"
+
+#include "common/tarnelerror.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
+    : QWidget(parent), m_main(mainForm), m_storage(QStringLiteral("TMDIChild"))
+{
+    setObjectName(QStringLiteral("MDIChild"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(558, 395);
+    buildPages();
+    buildMenus();
+
+    m_storage.bindBool(QStringLiteral("tlacitkaWML_Maximized"), [this] { return m_wmlToolBar->isMaximized(); },
+                       [this](bool on) { m_wmlToolBar->setMaximized(on); });
+    m_storage.bindBool(QStringLiteral("tlacitkaWYSIWYG_Maximized"),
+                       [this] { return m_wysiwygToolBar->isMaximized(); },
+                       [this](bool on) { m_wysiwygToolBar->setMaximized(on); });
+    // The placement is written for the record but never taken back: a new
+    // document window goes where the system puts it.
+    m_storage.bindPlacement([this] { return WidgetPlacement::capture(window()); }, nullptr,
+                            [this] { return WidgetPlacement::screenOf(this); });
+    m_storage.restore();
+    SetModified(false);
+}
+
+TMDIChild::~TMDIChild()
+{
+    saveSettings();
+}
+
+void TMDIChild::saveSettings()
+{
+    ErrorDisplay::run(m_main.dialogs(), [this] { m_storage.save(); });
+}
+
+void TMDIChild::buildPages()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pgMAIN"));
+    m_pages->setTabPosition(QTabWidget::South);
+    m_pages->setDocumentMode(true);
+    layout->addWidget(m_pages);
+
+    auto *tabWml = new QWidget(m_pages);
+    tabWml->setObjectName(QStringLiteral("tabWML"));
+    auto *wmlLayout = new QVBoxLayout(tabWml);
+    wmlLayout->setContentsMargins(0, 0, 0, 0);
+    wmlLayout->setSpacing(0);
+    m_wmlToolBar = new CollapsibleToolBar(QStringLiteral("tlacitkaWML"), tabWml);
+    wmlLayout->addWidget(m_wmlToolBar);
+    m_memo = new WmlEditor(tabWml);
+    wmlLayout->addWidget(m_memo, 1);
+    m_pages->addTab(tabWml, tr("WML"));
+
+    auto *tabWysiwyg = new QWidget(m_pages);
+    tabWysiwyg->setObjectName(QStringLiteral("tabWYSIWYG"));
+    auto *wysiwygLayout = new QVBoxLayout(tabWysiwyg);
+    wysiwygLayout->setContentsMargins(0, 0, 0, 0);
+    m_wysiwygToolBar = new CollapsibleToolBar(QStringLiteral("tlacitkaWYSIWYG"), tabWysiwyg);
+    wysiwygLayout->addWidget(m_wysiwygToolBar);
+    wysiwygLayout->addStretch(1);
+    m_pages->addTab(tabWysiwyg, tr("WYSIWYG"));
+    m_pages->setTabVisible(1, false);
+
+    auto *tabPreview = new QWidget(m_pages);
+    tabPreview->setObjectName(QStringLiteral("tabPREVIEW"));
+    m_pages->addTab(tabPreview, tr("Preview"));
+
+    connect(m_memo, &QsciScintilla::textChanged, this, &TMDIChild::Memo1Change);
+    connect(m_memo, &QsciScintilla::cursorPositionChanged, this, [this] { Memo1SelMove(); });
+    connect(m_memo, &QsciScintilla::selectionChanged, this, [this] { Memo1SelMove(); });
+    connect(m_pages, &QTabWidget::currentChanged, this, &TMDIChild::pgMAINChange);
+}
+
+void TMDIChild::buildMenus()
+{
+    m_editMenu = new QMenu(tr("&Edit"), this);
+    m_editMenu->setObjectName(QStringLiteral("Edit1"));
+    m_editMenu->addAction(m_main.action(QStringLiteral("EditUndo")));
+    m_editMenu->addAction(m_main.action(QStringLiteral("EditRedo")));
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_main.action(QStringLiteral("EditFind")));
+    m_editMenu->addAction(m_main.action(QStringLiteral("EditFindNext")));
+    m_editMenu->addAction(m_main.action(QStringLiteral("EditReplace")));
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_main.action(QStringLiteral("EditDelTag")));
+    connect(m_editMenu, &QMenu::aboutToShow, this, &TMDIChild::Edit1Click);
+
+    m_insertMenu = new QMenu(tr("&Insert"), this);
+    m_insertMenu->setObjectName(QStringLiteral("Insert1"));
+
+    // Hidden items whose shortcuts work anywhere inside the page control.
+    auto *next = new QAction(QStringLiteral("dalsi"), m_pages);
+    next->setObjectName(QStringLiteral("dalsi1"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    next->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(next, &QAction::triggered, this, &TMDIChild::dalsi1Click);
+    auto *previous = new QAction(QStringLiteral("predchozi"), m_pages);
+    previous->setObjectName(QStringLiteral("predchozi1"));
+    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    previous->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(previous, &QAction::triggered, this, &TMDIChild::predchozi1Click);
+    m_pages->addAction(next);
+    m_pages->addAction(previous);
+
+    // Keys the program's commands use must reach them, not the editor.
+    const QList<QAction *> commands = m_main.findChildren<QAction *>();
+    for (const QAction *action : commands)
+        m_memo->releaseKey(action->shortcut());
+    m_memo->releaseKey(next->shortcut());
+    m_memo->releaseKey(previous->shortcut());
+}
+
+void TMDIChild::loadText(const QString &text)
+{
+    m_loading = true;
+    m_memo->setText(text);
+    m_loading = false;
+}
+
+void TMDIChild::Memo1Change()
+{
+    if (m_loading)
+        return;
+    SetModified(true);
+    Memo1SelMove();
+    UpdateSaveCommand();
+}
+
+void TMDIChild::Memo1SelMove()
+{
+    if (m_loading || m_main.activeChild() != this)
+        return;
+    m_main.statusPanels()->setPanelText(StatusPanels::ChangedPanel,
+                                        m_modified ? AppTexts::changedPanel() : QString());
+}
+
+void TMDIChild::UpdateSaveCommand()
+{
+    m_main.action(QStringLiteral("FileSave"))->setEnabled(m_modified);
+}
+
+bool TMDIChild::AskSaveChanges()
+{
+    if (!m_modified)
+        return true;
+    switch (m_main.dialogs().question(AppTexts::closeQuestion(m_documentPath),
+                                      DialogService::Choice::YesNoCancel)) {
+    case DialogService::Answer::Cancel:
+        return false;
+    case DialogService::Answer::No:
+        return true;
+    case DialogService::Answer::Yes:
+        break;
+    }
+    // A page whose save was cancelled or failed stays open, so nothing is lost.
+    bool saved = false;
+    ErrorDisplay::run(m_main.dialogs(), [&] { saved = m_main.Save(this); });
+    return saved;
+}
+
+bool TMDIChild::closeQuery()
+{
+    const bool mayClose = AskSaveChanges();
+    UpdateSaveCommand();
+    return mayClose;
+}
+
+void TMDIChild::closeEvent(QCloseEvent *event)
+{
+    if (closeQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMDIChild::EnableSourceCommands(int view)
+{
+    if (view < ViewWml || view > ViewPreview)
+        return;
+    const bool on = view == ViewWml;
+    m_editMenu->setEnabled(on);
+    m_insertMenu->setEnabled(on);
+    m_main.setCommandsEnabled(TMainForm::tabSwitchCommands(), on);
+}
+
+void TMDIChild::Edit1Click()
+{
+    m_main.action(QStringLiteral("EditUndo"))->setEnabled(m_memo->canUndo());
+}
+
+void TMDIChild::selectNeighbourTab(int step)
+{
+    const int count = m_pages->count();
+    int index = m_pages->currentIndex();
+    for (int tries = 0; tries < count; ++tries) {
+        index = (index + step + count) % count;
+        if (m_pages->isTabVisible(index))
+            break;
+    }
+    m_pages->setCurrentIndex(index);
+}
+
+void TMDIChild::dalsi1Click()
+{
+    selectNeighbourTab(1);
+}
+
+void TMDIChild::predchozi1Click()
+{
+    selectNeighbourTab(-1);
+}
+
+void TMDIChild::pgMAINChange(int index)
+{
+    EnableSourceCommands(index + 1);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "common/documentfile.h"
+#include "common/formstorage.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class CollapsibleToolBar;
+class QAction;
+class QMenu;
+class QTabWidget;
+class TMainForm;
+class WmlEditor;
+
+// One open WML page inside the main window: the page control `pgMAIN` with
+// the "WML" tab (toolbar and source editor `Memo1`), the hidden "WYSIWYG"
+// tab and the "Preview" tab. It tracks the modified flag, asks before a
+// changed page closes, and keeps the main window's document commands in step
+// with the tab that is showing. Its Edit and Insert menus join the main
+// window's menu bar while it is active.
+class TMDIChild : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum View { ViewWml = 1, ViewWysiwyg = 2, ViewPreview = 3 };
+
+    explicit TMDIChild(TMainForm &mainForm, QWidget *parent = nullptr);
+    ~TMDIChild() override;
+
+    WmlEditor *editor() const { return m_memo; }
+    QTabWidget *pages() const { return m_pages; }
+    QMenu *editMenu() const { return m_editMenu; }
+    QMenu *insertMenu() const { return m_insertMenu; }
+    CollapsibleToolBar *wmlToolBar() const { return m_wmlToolBar; }
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    const QString &documentPath() const { return m_documentPath; }
+    void SetDocumentPath(const QString &path) { m_documentPath = path; }
+    const TextEncoding &encoding() const { return m_encoding; }
+    void setEncoding(const TextEncoding &encoding) { m_encoding = encoding; }
+
+    // Puts a loaded text into the editor without counting it as a change.
+    void loadText(const QString &text);
+
+    bool isModified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
+    void UpdateSaveCommand();
+    // The close prompt; false when the user cancelled, or when the save
+    // that was asked for did not happen.
+    bool AskSaveChanges();
+    // The close query of the window: the prompt, then the Save command's state.
+    bool closeQuery();
+    void EnableSourceCommands(int view);
+    // Rewrites the "Changed" panel from the modified flag.
+    void Memo1SelMove();
+
+    int lastView = ViewWml;
+    QStringList elementList;
+    int elementCounter = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildPages();
+    void buildMenus();
+    void Memo1Change();
+    void Edit1Click();
+    void dalsi1Click();
+    void predchozi1Click();
+    void selectNeighbourTab(int step);
+    void pgMAINChange(int index);
+    void saveSettings();
+
+    TMainForm &m_main;
+    QTabWidget *m_pages = nullptr;
+    WmlEditor *m_memo = nullptr;
+    CollapsibleToolBar *m_wmlToolBar = nullptr;
+    CollapsibleToolBar *m_wysiwygToolBar = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_insertMenu = nullptr;
+    FormStorage m_storage;
+    QString m_documentPath;
+    TextEncoding m_encoding;
+    bool m_modified = false;
+    bool m_loading = false;
+};

@@ -1,0 +1,208 @@
+#include "wmleditor.h"
+
+#include "common/linebreaks.h"
+
+#include <Qsci/qscicommandset.h>
+#include <QKeyEvent>
+#include <QPalette>
+
+namespace {
+constexpr int utf16Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16;
+}
+
+WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
+{
+    setObjectName(QStringLiteral("Memo1"));
+    setUtf8(true);
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16Index);
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(11);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+
+    setEolMode(EolWindows);
+    SendScintilla(SCI_SETPASTECONVERTENDINGS, 1);
+    setWrapMode(WrapWord);
+    SendScintilla(SCI_SETHSCROLLBAR, 0);
+    setAutoIndent(true);
+    setCaretWidth(1);
+    setMarginWidth(1, 0);
+    setTabWidth(8);
+    setSelectionBackgroundColor(palette().color(QPalette::Highlight));
+    setSelectionForegroundColor(palette().color(QPalette::HighlightedText));
+    // Alt+drag and Alt+Shift+arrows select a block.
+    SendScintilla(SCI_SETMOUSESELECTIONRECTANGULARSWITCH, 1);
+    SendScintilla(SCI_SETRECTANGULARSELECTIONMODIFIER, SCMOD_ALT);
+
+    // Word characters are everything but the separators of whole-word search.
+    QByteArray wordChars;
+    const QString separators = wordSeparators();
+    for (int c = 33; c < 127; ++c) {
+        if (!separators.contains(QLatin1Char(char(c))))
+            wordChars.append(char(c));
+    }
+    SendScintilla(SCI_SETWORDCHARS, 0UL, wordChars.constData());
+}
+
+long WmlEditor::bytePosition(int position) const
+{
+    if (position <= 0)
+        return 0;
+    if (position >= length())
+        return SendScintilla(SCI_GETLENGTH);
+    const long line = SendScintilla(SCI_LINEFROMINDEXPOSITION, position, utf16Index);
+    const long lineBytes = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long lineChars = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16Index);
+    return SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineBytes, position - lineChars);
+}
+
+int WmlEditor::characterPosition(long bytePos) const
+{
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, bytePos);
+    const long lineBytes = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long lineChars = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16Index);
+    return int(lineChars + SendScintilla(SCI_COUNTCODEUNITS, lineBytes, bytePos));
+}
+
+QString WmlEditor::text() const
+{
+    const long bytes = SendScintilla(SCI_GETLENGTH);
+    const char *data = reinterpret_cast<const char *>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(data, bytes);
+}
+
+void WmlEditor::setText(const QString &text)
+{
+    const QByteArray bytes = LineBreaks::normalized(text).toUtf8();
+    SendScintilla(SCI_CLEARALL);
+    // Appending with an explicit length keeps NUL characters.
+    SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_GOTOPOS, 0);
+}
+
+int WmlEditor::length() const
+{
+    // Counting from the last line's indexed start keeps this cheap in long texts.
+    const long lastLine = SendScintilla(SCI_GETLINECOUNT) - 1;
+    const long lineChars = SendScintilla(SCI_INDEXPOSITIONFROMLINE, lastLine, utf16Index);
+    const long lineBytes = SendScintilla(SCI_POSITIONFROMLINE, lastLine);
+    return int(lineChars + SendScintilla(SCI_COUNTCODEUNITS, lineBytes, SendScintilla(SCI_GETLENGTH)));
+}
+
+int WmlEditor::lineCount() const
+{
+    return int(SendScintilla(SCI_GETLINECOUNT));
+}
+
+QString WmlEditor::lineText(int line) const
+{
+    if (line < 0 || line >= lineCount())
+        return QString();
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long end = SendScintilla(SCI_GETLINEENDPOSITION, line);
+    const char *data = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, start, end - start));
+    return QString::fromUtf8(data, end - start);
+}
+
+int WmlEditor::lineStart(int line) const
+{
+    if (line < 0)
+        return 0;
+    if (line >= lineCount())
+        return length();
+    return int(SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16Index));
+}
+
+int WmlEditor::lineOfPosition(int position) const
+{
+    return int(SendScintilla(SCI_LINEFROMINDEXPOSITION, qBound(0, position, length()), utf16Index));
+}
+
+QString WmlEditor::textRange(int start, int end) const
+{
+    const long from = bytePosition(start);
+    const long to = bytePosition(end);
+    if (to <= from)
+        return QString();
+    const char *data = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
+    return QString::fromUtf8(data, to - from);
+}
+
+int WmlEditor::caret() const
+{
+    return characterPosition(SendScintilla(SCI_GETCURRENTPOS));
+}
+
+int WmlEditor::anchor() const
+{
+    return characterPosition(SendScintilla(SCI_GETANCHOR));
+}
+
+void WmlEditor::setSelection(int anchor, int caret)
+{
+    SendScintilla(SCI_SETSEL, bytePosition(anchor), bytePosition(caret));
+}
+
+void WmlEditor::replaceSelection(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    // SCI_REPLACESEL stops at NUL; the target functions take a length.
+    SendScintilla(SCI_TARGETFROMSELECTION);
+    SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());
+    const long end = SendScintilla(SCI_GETTARGETEND);
+    SendScintilla(SCI_SETSEL, end, end);
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void WmlEditor::ensureCaretVisible()
+{
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+QPoint WmlEditor::caretPixelPosition() const
+{
+    const long pos = SendScintilla(SCI_GETCURRENTPOS);
+    return QPoint(int(SendScintilla(SCI_POINTXFROMPOSITION, 0, pos)),
+                  int(SendScintilla(SCI_POINTYFROMPOSITION, 0, pos)));
+}
+
+void WmlEditor::undo() { QsciScintilla::undo(); }
+void WmlEditor::redo() { QsciScintilla::redo(); }
+bool WmlEditor::canUndo() const { return isUndoAvailable(); }
+bool WmlEditor::canRedo() const { return isRedoAvailable(); }
+void WmlEditor::beginUndoStep() { beginUndoAction(); }
+void WmlEditor::endUndoStep() { endUndoAction(); }
+
+bool WmlEditor::isOverwriteMode() const
+{
+    return SendScintilla(SCI_GETOVERTYPE) != 0;
+}
+
+void WmlEditor::updateCaretStyle()
+{
+    const bool overwrite = isOverwriteMode();
+    SendScintilla(SCI_SETCARETSTYLE, overwrite ? CARETSTYLE_BLOCK : CARETSTYLE_LINE);
+}
+
+void WmlEditor::releaseKey(const QKeySequence &key)
+{
+    if (key.isEmpty())
+        return;
+    const int combination = key[0].toCombined();
+    for (QsciCommand *command : standardCommands()->commands()) {
+        if (command->key() == combination)
+            command->setKey(0);
+        if (command->alternateKey() == combination)
+            command->setAlternateKey(0);
+    }
+}
+
+void WmlEditor::keyPressEvent(QKeyEvent *event)
+{
+    emit keyPressed(event->key(), event->modifiers());
+    QsciScintilla::keyPressEvent(event);
+    if (event->key() == Qt::Key_Insert)
+        updateCaretStyle();
+}

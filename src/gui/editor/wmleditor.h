@@ -1,0 +1,60 @@
+#pragma once
+
+#include "editor/sourceeditor.h"
+
+#include <Qsci/qsciscintilla.h>
+
+// The document window's source editor `Memo1`: QScintilla set up as the
+// program wants it (Courier New 11 px, word wrap, CR LF line breaks, block
+// selection, auto-indent, Insert toggling overwrite with a wide caret, the
+// program's word separators) and offering the SourceEditor operations in
+// character offsets.
+class WmlEditor : public QsciScintilla, public SourceEditor
+{
+    Q_OBJECT
+
+public:
+    explicit WmlEditor(QWidget *parent = nullptr);
+
+    QString text() const override;
+    void setText(const QString &text) override;
+    int length() const override;
+    int lineCount() const override;
+    QString lineText(int line) const override;
+    int lineStart(int line) const override;
+    int lineOfPosition(int position) const override;
+
+    int caret() const override;
+    int anchor() const override;
+    void setSelection(int anchor, int caret) override;
+    void replaceSelection(const QString &text) override;
+
+    void ensureCaretVisible() override;
+    QPoint caretPixelPosition() const override;
+
+    void undo() override;
+    void redo() override;
+    bool canUndo() const override;
+    bool canRedo() const override;
+    void beginUndoStep() override;
+    void endUndoStep() override;
+
+    bool isOverwriteMode() const;
+
+    // Removes QScintilla's own binding of a key, so that a command of the
+    // program with that shortcut gets it.
+    void releaseKey(const QKeySequence &key);
+
+signals:
+    // A key is about to be handled by the editor.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    QString textRange(int start, int end) const override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    long bytePosition(int position) const;
+    int characterPosition(long bytePosition) const;
+    void updateCaretStyle();
+};
