@@ -13,6 +13,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick
   python3-pyftpdlib
+  poppler-utils
 )
 
 missing=()

@@ -24,14 +24,21 @@
 #include <QPrinter>
 #include <QStatusTipEvent>
 
+// Resources compiled into a static library must be registered by hand.
+static void initArtwork()
+{
+    Q_INIT_RESOURCE(artwork);
+}
+
 TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     : m_dialogs(std::move(dialogs)), m_storage(QStringLiteral("TMainForm"))
 {
+    initArtwork();
     setObjectName(QStringLiteral("TMainForm"));
     if (!m_dialogs)
         m_dialogs = std::make_unique<WidgetDialogService>(this);
     if (withSplash)
-        SplashWindow::showSplash();
+        m_splash = SplashWindow::showSplash();
 
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/artwork/tarnel.png")));
@@ -318,6 +325,9 @@ void TMainForm::showEvent(QShowEvent *event)
         m_storage.restore();
     }
     QMainWindow::showEvent(event);
+    // The splash stays above the main window until its time is up.
+    if (m_splash)
+        m_splash->raise();
 }
 
 void TMainForm::saveSettings()

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class CollapsibleToolBar;
@@ -109,6 +110,7 @@ private:
     QAction *m_statusBarItem = nullptr;
     PlainTextBuffer m_edittemp;
     std::unique_ptr<QPrinter> m_printer;
+    QPointer<QWidget> m_splash;
     FormStorage m_storage;
     bool m_settingsRestored = false;
     bool m_closing = false;

@@ -43,6 +43,7 @@ void TMainForm::OpenDocument(const QString &name)
     auto *child = new TMDIChild(*this);
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(558, 395);
     window->show();
     m_mdiArea->setActiveSubWindow(window);
     child->setCaption(name);

@@ -17,7 +17,8 @@ WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16Index);
 
     QFont font(QStringLiteral("Courier New"));
-    font.setPixelSize(11);
+    // 11 pixels at the usual 96 dpi; QScintilla sizes its styles in points.
+    font.setPointSizeF(11 * 72.0 / 96.0);
     font.setStyleHint(QFont::TypeWriter);
     setFont(font);
 
