@@ -204,7 +204,9 @@ void TMainForm::printActiveDocument()
     if (!child)
         return;
     QPrinter &target = printer();
-    if (target.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+    // Without a printer Qt falls back to PDF output, which needs a file name.
+    const bool toFile = target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty();
+    if (!toFile && QPrinterInfo::availablePrinters().isEmpty())
         throw TarnelError(AppTexts::noPrinter());
     target.setDocName(child->caption());
     TextPrinter(child->editor()->font(), child->editor()->tabWidth()).print(child->editor()->text(), &target);

@@ -1,0 +1,32 @@
+#include "scripteddialogs.h"
+
+#include <QDialog>
+
+DialogService::Answer ScriptedDialogs::question(const QString &text, Choice)
+{
+    questions << text;
+    return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+}
+
+QString ScriptedDialogs::openFileName(const FileRequest &request)
+{
+    fileRequests << request;
+    return openNames.isEmpty() ? QString() : openNames.takeFirst();
+}
+
+QString ScriptedDialogs::saveFileName(const FileRequest &request)
+{
+    fileRequests << request;
+    return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+}
+
+bool ScriptedDialogs::printerSetup(QPrinter &printer)
+{
+    return onPrinterSetup ? onPrinterSetup(printer) : false;
+}
+
+int ScriptedDialogs::runModal(QDialog &dialog)
+{
+    dialog.show();
+    return dialog.result();
+}
