@@ -8,7 +8,8 @@
 
 namespace {
 constexpr int utf16Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16;
-}
+constexpr qsizetype wrapLimitBytes = 4 * 1024 * 1024;
+} // namespace
 
 WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
 {
@@ -76,6 +77,9 @@ QString WmlEditor::text() const
 void WmlEditor::setText(const QString &text)
 {
     const QByteArray bytes = LineBreaks::normalized(text).toUtf8();
+    // Wrapping lays out every line of the text; past a few megabytes that
+    // takes seconds, so very large pages open unwrapped.
+    setWrapMode(bytes.size() > wrapLimitBytes ? WrapNone : WrapWord);
     SendScintilla(SCI_CLEARALL);
     // Appending with an explicit length keeps NUL characters.
     SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
