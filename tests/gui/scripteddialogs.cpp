@@ -28,5 +28,8 @@ bool ScriptedDialogs::printerSetup(QPrinter &printer)
 int ScriptedDialogs::runModal(QDialog &dialog)
 {
     dialog.show();
+    if (onModal)
+        onModal(dialog);
+    dialog.hide();
     return dialog.result();
 }

@@ -25,6 +25,8 @@ public:
     QStringList openNames;
     QStringList saveNames;
     std::function<bool(QPrinter &)> onPrinterSetup;
+    // Plays the user's part in a modal dialog, which is shown meanwhile.
+    std::function<void(QDialog &)> onModal;
 
     QStringList questions;
     QStringList messages;

@@ -54,8 +54,13 @@ const QList<Command> &commands()
 
 QList<QAction *> createActions(QObject *owner)
 {
+    return createActions(commands(), owner);
+}
+
+QList<QAction *> createActions(const QList<Command> &list, QObject *owner)
+{
     QList<QAction *> actions;
-    for (const Command &command : commands()) {
+    for (const Command &command : list) {
         auto *action = new QAction(QCoreApplication::translate("Commands", command.caption), owner);
         action->setObjectName(QString::fromLatin1(command.name));
         action->setProperty("category", QString::fromLatin1(command.category));

@@ -22,7 +22,10 @@ struct Command
 
 const QList<Command> &commands();
 
-// Creates one QAction per command, named after it, as children of owner.
+// Creates one QAction per command of the main window, named after it, as
+// children of owner.
 QList<QAction *> createActions(QObject *owner);
+// The same for another list of commands.
+QList<QAction *> createActions(const QList<Command> &list, QObject *owner);
 
 } // namespace CommandTable

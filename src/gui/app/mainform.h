@@ -53,6 +53,9 @@ public:
     static QStringList tabSwitchCommands();
 
     DialogService &dialogs() const { return *m_dialogs; }
+    // The request of the Open command's dialog; other commands may borrow it
+    // with another filter and put it back.
+    DialogService::FileRequest &OpenDialog1() { return m_openDialog; }
     StatusPanels *statusPanels() const { return m_statusBar; }
     PlainTextBuffer &edittemp() { return m_edittemp; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
@@ -93,11 +96,13 @@ private:
     void childActivated(QMdiSubWindow *window);
     void runCommand(const std::function<void()> &command);
     bool writeDocument(TMDIChild *target, const QString &path);
+    static DialogService::FileRequest usualOpenRequest();
     void printActiveDocument();
     void tileDocuments(Qt::Orientation orientation);
     void saveSettings();
 
     std::unique_ptr<DialogService> m_dialogs;
+    DialogService::FileRequest m_openDialog = usualOpenRequest();
     QHash<QString, QAction *> m_actions;
     QMdiArea *m_mdiArea = nullptr;
     StatusPanels *m_statusBar = nullptr;

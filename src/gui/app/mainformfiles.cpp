@@ -97,9 +97,14 @@ void TMainForm::FileNewFromTemplateExecute()
     child->editor()->setCaret(0);
 }
 
+DialogService::FileRequest TMainForm::usualOpenRequest()
+{
+    return {QString(), wmlFilter, wmlExtension};
+}
+
 void TMainForm::FileOpenExecute()
 {
-    const QString chosen = m_dialogs->openFileName({QString(), wmlFilter, wmlExtension});
+    const QString chosen = m_dialogs->openFileName(m_openDialog);
     if (chosen.isEmpty())
         return;
     OpenDocument(chosen);

@@ -1,5 +1,6 @@
 #include "mdichild.h"
 
+#include "completionlist.h"
 #include "wmleditor.h"
 
 #include "app/apptexts.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QMenu>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -61,6 +63,7 @@ void TMDIChild::buildPages()
     layout->addWidget(m_pages);
 
     auto *tabWml = new QWidget(m_pages);
+    m_tabWml = tabWml;
     tabWml->setObjectName(QStringLiteral("tabWML"));
     auto *wmlLayout = new QVBoxLayout(tabWml);
     wmlLayout->setContentsMargins(0, 0, 0, 0);
@@ -68,8 +71,12 @@ void TMDIChild::buildPages()
     m_wmlToolBar = new CollapsibleToolBar(QStringLiteral("tlacitkaWML"), tabWml);
     wmlLayout->addWidget(m_wmlToolBar);
     m_memo = new WmlEditor(tabWml);
+    m_memo->installEventFilter(this);
     wmlLayout->addWidget(m_memo, 1);
     m_pages->addTab(tabWml, tr("WML"));
+    m_completion = new CompletionList(tabWml);
+    connect(m_completion, &CompletionList::chosen, this, &TMDIChild::lv_1DblClick);
+    connect(m_completion, &CompletionList::cancelled, this, &TMDIChild::cancelCompletion);
 
     auto *tabWysiwyg = new QWidget(m_pages);
     tabWysiwyg->setObjectName(QStringLiteral("tabWYSIWYG"));
@@ -84,6 +91,9 @@ void TMDIChild::buildPages()
     auto *tabPreview = new QWidget(m_pages);
     tabPreview->setObjectName(QStringLiteral("tabPREVIEW"));
     m_pages->addTab(tabPreview, tr("Preview"));
+    m_previewCardList = new QComboBox(tabPreview);
+    m_previewCardList->setObjectName(QStringLiteral("lstCARDSS"));
+    m_previewCardList->hide();
 
     connect(m_memo, &QsciScintilla::textChanged, this, &TMDIChild::Memo1Change);
     connect(m_memo, &QsciScintilla::cursorPositionChanged, this, [this] { Memo1SelMove(); });
@@ -107,6 +117,14 @@ void TMDIChild::buildMenus()
 
     m_insertMenu = new QMenu(tr("&Insert"), this);
     m_insertMenu->setObjectName(QStringLiteral("Insert1"));
+    createInsertCommands();
+
+    // The card list at the right end of the WML toolbar is kept for the
+    // record and never shown.
+    m_cardList = new QComboBox(m_wmlToolBar);
+    m_cardList->setObjectName(QStringLiteral("lstCARDS"));
+    m_cardList->setFixedWidth(89);
+    m_wmlToolBar->addWidget(m_cardList)->setVisible(false);
 
     // Hidden items whose shortcuts work anywhere inside the page control.
     auto *next = new QAction(QStringLiteral("dalsi"), m_pages);
@@ -123,9 +141,12 @@ void TMDIChild::buildMenus()
     m_pages->addAction(previous);
 
     // Keys the program's commands use must reach them, not the editor.
-    const QList<QAction *> commands = m_main.findChildren<QAction *>();
-    for (const QAction *action : commands)
-        m_memo->releaseKey(action->shortcut());
+    QList<QAction *> commands = m_main.findChildren<QAction *>();
+    commands += m_insertActions.values();
+    for (const QAction *action : commands) {
+        for (const QKeySequence &key : action->shortcuts())
+            m_memo->releaseKey(key);
+    }
     m_memo->releaseKey(next->shortcut());
     m_memo->releaseKey(previous->shortcut());
 }
@@ -232,5 +253,7 @@ void TMDIChild::predchozi1Click()
 
 void TMDIChild::pgMAINChange(int index)
 {
+    if (index == 0)
+        RefreshCardLists();
     EnableSourceCommands(index + 1);
 }

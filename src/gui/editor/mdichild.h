@@ -3,11 +3,14 @@
 #include "common/documentfile.h"
 #include "common/formstorage.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
 class CollapsibleToolBar;
+class CompletionList;
 class QAction;
+class QComboBox;
 class QMenu;
 class QTabWidget;
 class TMainForm;
@@ -34,6 +37,11 @@ public:
     QMenu *editMenu() const { return m_editMenu; }
     QMenu *insertMenu() const { return m_insertMenu; }
     CollapsibleToolBar *wmlToolBar() const { return m_wmlToolBar; }
+    // The window's own Insert commands (`ActionList1`), by name.
+    QAction *insertAction(const QString &name) const { return m_insertActions.value(name); }
+    CompletionList *completionList() const { return m_completion; }
+    QComboBox *cardList() const { return m_cardList; }
+    QComboBox *previewCardList() const { return m_previewCardList; }
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
@@ -57,16 +65,46 @@ public:
     // Rewrites the "Changed" panel from the modified flag.
     void Memo1SelMove();
 
+    // --- insertion (mdichildinsert.cpp)
+    // Wraps the selection in opening and closing text; see TagInsertion.
+    void InsertTagPair(const QString &opening, const QString &closing, bool newLine);
+    void InsCardExecute();
+    void InsBExecute(const QString &commandName);
+    void InsParagraphExecute();
+    void InsBRExecute();
+    void InsNBExecute();
+    void InsTableExecute();
+    void InsLinkExecute();
+    void InsButtonExecute();
+    void InsImgExecute();
+    void InsPrevExecute();
+    void InsTemplateExecute();
+
+    // --- completion and card lists (mdichildcompletion.cpp)
+    // Opens the completion list for the text before the caret.
+    void openCompletionList();
+    // The value of key tag in the tag list file; shows "*** Error open
+    // CHECK.INI ***" and gives an empty text when the file is missing.
+    QString ReadTagAttributes(const QString &tag);
+    void lv_1DblClick();
+    void cancelCompletion();
+    // Fills `lstCARDS` and `lstCARDSS` with one entry per card of the text.
+    void RefreshCardLists();
+
     int lastView = ViewWml;
     QStringList elementList;
     int elementCounter = 0;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildPages();
     void buildMenus();
+    void createInsertCommands();
+    void connectInsertCommand(QAction *action);
+    bool Memo1KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void Memo1Change();
     void Edit1Click();
     void dalsi1Click();
@@ -82,6 +120,11 @@ private:
     CollapsibleToolBar *m_wysiwygToolBar = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_insertMenu = nullptr;
+    QHash<QString, QAction *> m_insertActions;
+    QWidget *m_tabWml = nullptr;
+    CompletionList *m_completion = nullptr;
+    QComboBox *m_cardList = nullptr;
+    QComboBox *m_previewCardList = nullptr;
     FormStorage m_storage;
     QString m_documentPath;
     TextEncoding m_encoding;
