@@ -239,6 +239,169 @@
         <source>&amp;Remove tag</source>
         <translation>&amp;Odstranit značku</translation>
     </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="10"/>
+        <source>&amp;Card</source>
+        <translation>&amp;Karta</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="10"/>
+        <source>Insert card</source>
+        <translation>Vložit kartu</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="12"/>
+        <source>&amp;Bold</source>
+        <translation>&amp;Tučné</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="12"/>
+        <source>Bold</source>
+        <translation>Tučné</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="14"/>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kurzíva</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="14"/>
+        <source>Italic</source>
+        <translation>Kurzíva</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="16"/>
+        <source>&amp;Underline</source>
+        <translation>&amp;Podtržené</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="16"/>
+        <source>Underline</source>
+        <translation>Podtržené</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="18"/>
+        <source>Bi&amp;g</source>
+        <translation>&amp;Velké</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="18"/>
+        <source>Big</source>
+        <translation>Velké</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="20"/>
+        <source>S&amp;mall</source>
+        <translation>&amp;Malé</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="20"/>
+        <source>Small</source>
+        <translation>Malé</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="22"/>
+        <source>Stron&amp;g</source>
+        <translation>&amp;Silné</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="22"/>
+        <source>Strong</source>
+        <translation>Silné</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="24"/>
+        <source>&amp;Paragraph</source>
+        <translation>&amp;Odstavec</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="25"/>
+        <source>Paragraph</source>
+        <translation>Odstavec</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="26"/>
+        <source>&amp;Break Line</source>
+        <translation>&amp;Zalomit řádek</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="26"/>
+        <source>Break line</source>
+        <translation>Zalomit řádek</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="28"/>
+        <source>&amp;Non-breaking Space</source>
+        <translation>&amp;Nezlomitelná mezera</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="29"/>
+        <source>Non-breaking space</source>
+        <translation>Nezlomitelná mezera</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="30"/>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabulka</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="31"/>
+        <source>&amp;Link</source>
+        <translation>&amp;Odkaz</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="31"/>
+        <source>Table</source>
+        <translation>Tabulka</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="33"/>
+        <source>B&amp;utton</source>
+        <translation>&amp;Tlačítko</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="33"/>
+        <source>Button</source>
+        <translation>Tlačítko</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="35"/>
+        <source>&amp;Image</source>
+        <translation>&amp;Obrázek</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="35"/>
+        <source>Image</source>
+        <translation>Obrázek</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="37"/>
+        <source>P&amp;rev</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="37"/>
+        <source>Prev</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="39"/>
+        <source>&amp;Template</source>
+        <translation>Š&amp;ablona</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/insertcommands.cpp" line="40"/>
+        <source>Template</source>
+        <translation>Šablona</translation>
+    </message>
+</context>
+<context>
+    <name>CompletionList</name>
+    <message>
+        <location filename="../src/gui/editor/completionlist.cpp" line="10"/>
+        <source>Nazev</source>
+        <translation>Název</translation>
+    </message>
 </context>
 <context>
     <name>FormStorage</name>
@@ -251,29 +414,34 @@
 <context>
     <name>TMDIChild</name>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="72"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="76"/>
         <source>WML</source>
         <translation>WML</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="81"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="88"/>
         <source>WYSIWYG</source>
         <translation>WYSIWYG</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="86"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="93"/>
         <source>Preview</source>
         <translation>Náhled</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="96"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="106"/>
         <source>&amp;Edit</source>
         <translation>Úp&amp;ravy</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="108"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="118"/>
         <source>&amp;Insert</source>
         <translation>&amp;Vložit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/mdichildinsert.cpp" line="22"/>
+        <source>&amp;Font</source>
+        <translation>&amp;Písmo</translation>
     </message>
 </context>
 <context>
@@ -375,6 +543,24 @@
         <location filename="../src/core/common/textprinter.cpp" line="95"/>
         <source>Printing failed</source>
         <translation>Tisk se nezdařil</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQTABLE</name>
+    <message>
+        <location filename="../src/gui/editor/tfrmqtable.cpp" line="11"/>
+        <source>Rychlá tabulka</source>
+        <translation>Rychlá tabulka</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmqtable.cpp" line="14"/>
+        <source>Buňky předvyplnit</source>
+        <translation>Buňky předvyplnit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmqtable.cpp" line="50"/>
+        <source>Tabulka %1 x %2</source>
+        <translation>Tabulka %1 x %2</translation>
     </message>
 </context>
 </TS>
