@@ -11,11 +11,13 @@
 #include "app/statuspanels.h"
 #include "app/widgetplacement.h"
 
+#include "cardmodel/cardparser.h"
 #include "common/tarnelerror.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -173,6 +175,12 @@ void TMDIChild::Memo1SelMove()
         return;
     m_main.statusPanels()->setPanelText(StatusPanels::ChangedPanel,
                                         m_modified ? AppTexts::changedPanel() : QString());
+}
+
+void TMDIChild::SplitCards()
+{
+    m_cardModel.setImageFolder(m_documentPath.isEmpty() ? QString() : QFileInfo(m_documentPath).absolutePath());
+    CardParser::SplitCards(m_cardModel, m_memo->text());
 }
 
 void TMDIChild::UpdateSaveCommand()

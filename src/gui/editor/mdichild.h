@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardmodel/cardmodel.h"
 #include "common/documentfile.h"
 #include "common/formstorage.h"
 
@@ -91,9 +92,12 @@ public:
     // Fills `lstCARDS` and `lstCARDSS` with one entry per card of the text.
     void RefreshCardLists();
 
+    // Rebuilds the card model from the source text. Throws TarnelError when
+    // an image of the page cannot be read.
+    void SplitCards();
+    const CardModel &cardModel() const { return m_cardModel; }
+
     int lastView = ViewWml;
-    QStringList elementList;
-    int elementCounter = 0;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -126,6 +130,7 @@ private:
     QComboBox *m_cardList = nullptr;
     QComboBox *m_previewCardList = nullptr;
     FormStorage m_storage;
+    CardModel m_cardModel;
     QString m_documentPath;
     TextEncoding m_encoding;
     bool m_modified = false;

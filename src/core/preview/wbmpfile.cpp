@@ -1,0 +1,79 @@
+#include "wbmpfile.h"
+
+#include "wbmpdecoder.h"
+
+#include "common/programfolder.h"
+#include "common/tarnelerror.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace WbmpFile {
+
+namespace {
+
+// Image files are small; anything far beyond the largest picture the
+// decoder takes is not read whole.
+constexpr qint64 largestFile = qint64(WbmpDecoder::maximumSide) * WbmpDecoder::maximumSide / 8 + 64;
+
+} // namespace
+
+QString mappedPath(const QString &path)
+{
+    QString mapped = path;
+    const int at = mapped.indexOf(QStringLiteral(".bmp"));
+    if (at >= 0)
+        mapped.replace(at, 4, QStringLiteral(".wbmp"));
+    return mapped;
+}
+
+QString baseName(const QString &path, const QString &documentFolder)
+{
+    QString base = mappedPath(path);
+    const int at = base.indexOf(QStringLiteral(".wbmp"));
+    if (at >= 0)
+        base.remove(at, 5);
+    if (!documentFolder.isEmpty()) {
+        QString folder = documentFolder;
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        if (base.startsWith(folder))
+            return base.mid(folder.size());
+    }
+    const int separator = qMax(base.lastIndexOf(QLatin1Char('\\')), base.lastIndexOf(QLatin1Char(':')));
+    return base.mid(separator + 1);
+}
+
+QImage load(const QString &path, const QColor &light)
+{
+    QFile file(mappedPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    const WbmpDecoder::Result result = WbmpDecoder::decode(file.read(largestFile), light);
+    switch (result.status) {
+    case WbmpDecoder::Status::Decoded:
+        return result.image;
+    case WbmpDecoder::Status::TooShort:
+        throw TarnelError(QStringLiteral("Read beyond end of file"));
+    case WbmpDecoder::Status::Undecodable:
+        break;
+    }
+    return QImage();
+}
+
+void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light)
+{
+    const QImage picture = load(path, light);
+    if (picture.isNull())
+        return;
+    const QString temp = QDir::cleanPath(ProgramFolder::tempFolder());
+    const QString target = QDir::cleanPath(temp + QLatin1Char('/') + baseName(path, documentFolder)
+                                           + QStringLiteral(".bmp"));
+    // A reference such as ../../x.wbmp must not write outside the temp folder.
+    if (!target.startsWith(temp + QLatin1Char('/')))
+        return;
+    if (!picture.save(target, "BMP"))
+        throw TarnelError::cannotCreate(target);
+}
+
+} // namespace WbmpFile
