@@ -1,5 +1,7 @@
 #include "wmleditor.h"
 
+#include "wmllexer.h"
+
 #include "common/linebreaks.h"
 
 #include <Qsci/qscicommandset.h>
@@ -14,6 +16,7 @@ constexpr qsizetype wrapLimitBytes = 4 * 1024 * 1024;
 WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
 {
     setObjectName(QStringLiteral("Memo1"));
+    m_highlighter.setObjectName(QStringLiteral("wmlHighlighter1"));
     setUtf8(true);
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16Index);
 
@@ -22,6 +25,9 @@ WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
     font.setPointSizeF(11 * 72.0 / 96.0);
     font.setStyleHint(QFont::TypeWriter);
     setFont(font);
+    // A lexer gives every style its own font, so it is handed the editor's.
+    m_lexer = new WmlLexer(m_highlighter, font, this);
+    setLexer(m_lexer);
 
     setEolMode(EolWindows);
     SendScintilla(SCI_SETPASTECONVERTENDINGS, 1);
@@ -45,6 +51,12 @@ WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
             wordChars.append(char(c));
     }
     SendScintilla(SCI_SETWORDCHARS, 0UL, wordChars.constData());
+}
+
+WmlEditor::~WmlEditor()
+{
+    // The lexer reads the highlighter, which goes before the editor does.
+    setLexer(nullptr);
 }
 
 long WmlEditor::bytePosition(int position) const

@@ -1,20 +1,28 @@
 #pragma once
 
 #include "editor/sourceeditor.h"
+#include "editor/wmlhighlighter.h"
 
 #include <Qsci/qsciscintilla.h>
+
+class WmlLexer;
 
 // The document window's source editor `Memo1`: QScintilla set up as the
 // program wants it (Courier New 11 px, word wrap, CR LF line breaks, block
 // selection, auto-indent, Insert toggling overwrite with a wide caret, the
 // program's word separators) and offering the SourceEditor operations in
-// character offsets.
+// character offsets. Its highlighter colours the text as WML; a change to
+// one of the highlighter's classes shows at the next repaint.
 class WmlEditor : public QsciScintilla, public SourceEditor
 {
     Q_OBJECT
 
 public:
     explicit WmlEditor(QWidget *parent = nullptr);
+    ~WmlEditor() override;
+
+    TwmlHighlighter &highlighter() { return m_highlighter; }
+    const TwmlHighlighter &highlighter() const { return m_highlighter; }
 
     QString text() const override;
     void setText(const QString &text) override;
@@ -57,4 +65,7 @@ private:
     long bytePosition(int position) const;
     int characterPosition(long bytePosition) const;
     void updateCaretStyle();
+
+    TwmlHighlighter m_highlighter;
+    WmlLexer *m_lexer = nullptr;
 };
