@@ -8,7 +8,7 @@ CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
 SAMPLE ?= samples/welcome.wml
 
-.PHONY: all deps configure build run test bench install clean
+.PHONY: all deps configure build run test bench fuzz install clean
 
 all: build
 
@@ -32,5 +32,13 @@ bench: deps
 	@cmake --build build-bench --target benchmarks
 	@bash scripts/run-benchmarks.sh build-bench
 
+# libFuzzer targets built with clang and sanitizers, each run FUZZ_SECONDS.
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEL_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $(filter -DCMAKE_CXX_COMPILER_LAUNCHER%,$(CMAKE_FLAGS)) >/dev/null
+	@cmake --build build-fuzz
+	@bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR) build-bench
+	rm -rf $(BUILD_DIR) build-bench build-fuzz

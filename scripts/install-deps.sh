@@ -10,6 +10,7 @@ packages=(
   libqscintilla2-qt6-dev
   libcurl4-openssl-dev
   libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick
   python3-pyftpdlib

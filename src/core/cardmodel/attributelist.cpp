@@ -7,8 +7,6 @@
 
 namespace AttributeList {
 
-namespace {
-
 enum class Fill { Quoted, Bare, Choice };
 
 // Where a rule's value comes from: one of the three values, or a field of
@@ -26,6 +24,8 @@ struct Rule
     Fill fill;
     Source source;
 };
+
+namespace {
 
 constexpr Source value(int n) { return {n, 0}; }
 constexpr Source recordField(int n) { return {0, n}; }
@@ -68,10 +68,10 @@ const Rule *ruleFor(const QString &tagWord, const QString &word)
     return nullptr;
 }
 
-QString applyRule(const Rule &rule, QString word, const QString (&values)[3])
+QString applyRule(const Rule &rule, QString word, const QString (&values)[3], const QStringList &recordFields)
 {
     const QString source = rule.source.value > 0 ? values[rule.source.value - 1]
-                                                 : ElementRecord::field(values[0], rule.source.recordField);
+                                                 : recordFields.value(rule.source.recordField - 1);
     if (rule.fill == Fill::Choice) {
         const int equals = word.indexOf(QLatin1Char('='));
         const QString options = word.mid(equals + 1).remove(QLatin1Char('"'));
@@ -106,20 +106,48 @@ QString MakeChoiceValue(const QString &options, const QString &value)
     return index + QLatin1Char(';') + words.mid(1).join(QLatin1Char(';'));
 }
 
-QStringList build(const QString &tagWord, const QString &tagTemplate, const QString &first,
-                  const QString &second, const QString &third)
+PreparedTemplate prepare(const QString &tagWord, const QString &tagTemplate)
 {
-    const QString values[3] = {first, second, third};
-    QStringList lines{tagWord};
+    PreparedTemplate prepared;
+    prepared.tagWord = tagWord;
     for (QString word : TagListFile::items(tagTemplate)) {
         const int marker = word.indexOf(QLatin1Char('#'));
         if (marker >= 0)
             word.remove(marker, 1);
-        if (const Rule *rule = ruleFor(tagWord, word))
-            word = applyRule(*rule, word, values);
+        prepared.rules << ruleFor(tagWord, word);
+        prepared.words << word;
+    }
+    return prepared;
+}
+
+QStringList build(const PreparedTemplate &prepared, const QString &first, const QString &second,
+                  const QString &third)
+{
+    const QString values[3] = {first, second, third};
+    // Rules that read the record's fields find them cut up once.
+    QStringList recordFields;
+    bool fieldsCut = false;
+    QStringList lines;
+    lines.reserve(prepared.words.size() + 1);
+    lines << prepared.tagWord;
+    for (qsizetype i = 0; i < prepared.words.size(); ++i) {
+        QString word = prepared.words[i];
+        if (const Rule *rule = prepared.rules[i]) {
+            if (rule->source.value == 0 && !fieldsCut) {
+                recordFields = ElementRecord::fields(first);
+                fieldsCut = true;
+            }
+            word = applyRule(*rule, word, values, recordFields);
+        }
         lines << word.remove(ElementRecord::none());
     }
     return lines;
+}
+
+QStringList build(const QString &tagWord, const QString &tagTemplate, const QString &first,
+                  const QString &second, const QString &third)
+{
+    return build(prepare(tagWord, tagTemplate), first, second, third);
 }
 
 } // namespace AttributeList

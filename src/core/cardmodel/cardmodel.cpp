@@ -9,13 +9,17 @@
 
 void CardModel::clear()
 {
+    // A rebuild usually makes about as many elements as the build before.
+    const qsizetype previousElements = elementList.size();
     elementCounter = 0;
     placementCursor = 0;
-    elementList.clear();
+    elementList = QStringList();
+    elementList.reserve(previousElements);
     m_pages.clear();
     m_areas.clear();
-    m_attributeLists.clear();
-    m_cardElements.clear();
+    const size_t previousLists = m_lists.size();
+    m_lists = std::vector<PendingList>();
+    m_lists.reserve(previousLists);
     m_tagTemplates.clear();
 }
 
@@ -88,37 +92,47 @@ ElementControl CardModel::makeControl(ElementKind kind, const QString &record) c
 void CardModel::CreateElement(const QString &kind, const QString &cardNumber, const QString &record, CardPage *area)
 {
     ElementKind elementKind;
-    if (!area || !elementKindFromName(kind, elementKind))
+    if (elementKindFromName(kind, elementKind))
+        CreateElement(elementKind, cardNumber, record, area);
+}
+
+void CardModel::CreateElement(ElementKind kind, const QString &cardNumber, const QString &record, CardPage *area)
+{
+    if (!area)
         return;
-    ElementControl control = makeControl(elementKind, record);
+    ElementControl control = makeControl(kind, record);
     control.top = placementCursor;
     placementCursor += control.height + 10;
 
     ++elementCounter;
-    control.name = QStringLiteral("OBJ_%1_%2").arg(cardNumber).arg(elementCounter);
+    control.name = QStringLiteral("OBJ_") + cardNumber + QLatin1Char('_') + QString::number(elementCounter);
     elementList << control.name;
-    m_cardElements[cardNumber] << control.name;
-    area->add(control);
+    buildElementList(control, kind);
+    area->add(std::move(control));
+}
 
-    switch (elementKind) {
+void CardModel::buildElementList(ElementControl &control, ElementKind kind)
+{
+    const QString &record = control.record;
+    switch (kind) {
     case ElementKind::Paragraph:
-        BuildAttributeList(QStringLiteral("p"), cardNumber, record);
+        control.attributeList = setList(-1, QStringLiteral("p"), record, {}, {});
         break;
     case ElementKind::Link:
-        BuildAttributeList(QStringLiteral("a"), cardNumber, ElementRecord::field(record, 1));
+        control.attributeList = setList(-1, QStringLiteral("a"), ElementRecord::field(record, 1), {}, {});
         break;
     case ElementKind::Button:
-        BuildAttributeList(QStringLiteral("do"), cardNumber, record);
+        control.attributeList = setList(-1, QStringLiteral("do"), record, {}, {});
         break;
     case ElementKind::Image:
-        BuildAttributeList(QStringLiteral("img"), cardNumber, ElementRecord::field(record, 1),
-                           ElementRecord::field(record, 2));
+        control.attributeList = setList(-1, QStringLiteral("img"), ElementRecord::field(record, 1),
+                                        ElementRecord::field(record, 2), {});
         break;
     case ElementKind::Postfield:
-        BuildAttributeList(QStringLiteral("postfield"), cardNumber, record);
+        control.attributeList = setList(-1, QStringLiteral("postfield"), record, {}, {});
         break;
     case ElementKind::Select:
-        BuildAttributeList(QStringLiteral("option"), cardNumber, record);
+        control.attributeList = setList(-1, QStringLiteral("option"), record, {}, {});
         break;
     case ElementKind::Unknown:
         break;
@@ -127,14 +141,17 @@ void CardModel::CreateElement(const QString &kind, const QString &cardNumber, co
 
 void CardModel::LayoutCard(const QString &cardNumber)
 {
+    // The controls of a card's area are its elements in element-list order.
     CardPage *area = FindCardControl(QStringLiteral("oCard") + cardNumber);
+    const QString prefix = QStringLiteral("OBJ_") + cardNumber + QLatin1Char('_');
     int y = 8;
-    for (const QString &name : m_cardElements.value(cardNumber)) {
-        ElementControl *control = area ? area->control(name) : nullptr;
-        if (!control)
-            continue;
-        control->top = y;
-        y += control->height + 5;
+    if (area) {
+        for (ElementControl &control : area->controls) {
+            if (!control.name.startsWith(prefix))
+                continue;
+            control.top = y;
+            y += control.height + 5;
+        }
     }
     placementCursor = y;
 }
@@ -152,21 +169,69 @@ const CardPage *CardModel::FindCardControl(const QString &name) const
 void CardModel::BuildAttributeList(const QString &tagWord, const QString &cardNumber, const QString &first,
                                    const QString &second, const QString &third)
 {
-    const bool card = tagWord.compare(QLatin1String("card"), Qt::CaseInsensitive) == 0;
-    const QString name = QStringLiteral("STRLIST_%1_%2").arg(cardNumber).arg(card ? 1 : elementCounter);
-    m_attributeLists.insert(name, AttributeList::build(tagWord, tagTemplate(tagWord), first, second, third));
+    CardPage *page = FindCardControl(QStringLiteral("oCard") + cardNumber);
+    if (!page)
+        return;
+    if (tagWord.compare(QLatin1String("card"), Qt::CaseInsensitive) == 0) {
+        page->attributeList = setList(page->attributeList, tagWord, first, second, third);
+        return;
+    }
+    ElementControl *control = page->control(QStringLiteral("OBJ_") + cardNumber + QLatin1Char('_')
+                                            + QString::number(elementCounter));
+    if (control)
+        control->attributeList = setList(control->attributeList, tagWord, first, second, third);
 }
 
-const QString &CardModel::tagTemplate(const QString &tagWord)
+int CardModel::setList(int slot, const QString &tagWord, const QString &first, const QString &second,
+                       const QString &third)
+{
+    PendingList list{tagTemplate(tagWord), {first, second, third}, std::nullopt};
+    if (slot >= 0) {
+        m_lists[size_t(slot)] = std::move(list);
+        return slot;
+    }
+    m_lists.push_back(std::move(list));
+    return int(m_lists.size() - 1);
+}
+
+int CardModel::listSlot(const QString &name) const
+{
+    // "STRLIST_" + card number + "_" + element number
+    const QStringList parts = name.split(QLatin1Char('_'));
+    if (parts.size() != 3 || parts[0] != QLatin1String("STRLIST"))
+        return -1;
+    const CardPage *page = FindCardControl(QStringLiteral("oCard") + parts[1]);
+    if (!page)
+        return -1;
+    if (parts[2] == QLatin1String("1"))
+        return page->attributeList;
+    const ElementControl *control = page->control(QStringLiteral("OBJ_") + parts[1] + QLatin1Char('_') + parts[2]);
+    return control ? control->attributeList : -1;
+}
+
+std::shared_ptr<const AttributeList::PreparedTemplate> CardModel::tagTemplate(const QString &tagWord)
 {
     auto found = m_tagTemplates.find(tagWord);
     if (found == m_tagTemplates.end())
-        found = m_tagTemplates.insert(tagWord, AttributeList::ReadTagTemplate(tagWord));
+        found = m_tagTemplates.insert(tagWord, std::make_shared<const AttributeList::PreparedTemplate>(
+                                                   AttributeList::prepare(tagWord, AttributeList::ReadTagTemplate(tagWord))));
     return found.value();
 }
 
 const QStringList *CardModel::attributeList(const QString &name) const
 {
-    const auto found = m_attributeLists.constFind(name);
-    return found == m_attributeLists.constEnd() ? nullptr : &found.value();
+    const int slot = listSlot(name);
+    if (slot < 0)
+        return nullptr;
+    const PendingList &pending = m_lists[size_t(slot)];
+    if (!pending.lines)
+        pending.lines = AttributeList::build(*pending.prepared, pending.values[0], pending.values[1],
+                                             pending.values[2]);
+    return &*pending.lines;
+}
+
+QString CardModel::attributeListTagWord(const QString &name) const
+{
+    const int slot = listSlot(name);
+    return slot < 0 ? QString() : m_lists[size_t(slot)].prepared->tagWord;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "attributelist.h"
 #include "elementcontrol.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The designer's model of a document: one card page per card, the element
@@ -41,6 +43,7 @@ public:
     // creates nothing) on area from an element record. Throws TarnelError
     // when an image file ends inside its header.
     void CreateElement(const QString &kind, const QString &cardNumber, const QString &record, CardPage *area);
+    void CreateElement(ElementKind kind, const QString &cardNumber, const QString &record, CardPage *area);
     // Restacks the card's controls in element-list order from top 8, each
     // 5 pixels below the previous one, hidden ones included.
     void LayoutCard(const QString &cardNumber);
@@ -54,7 +57,9 @@ public:
 
     // The attribute list of that name, or null.
     const QStringList *attributeList(const QString &name) const;
-    int attributeListCount() const { return int(m_attributeLists.size()); }
+    // Its line 0, the tag word; empty when there is no such list.
+    QString attributeListTagWord(const QString &name) const;
+    int attributeListCount() const { return int(m_lists.size()); }
 
     int pageCount() const { return int(m_pages.size()); }
     const CardPage &page(int index) const { return *m_pages[size_t(index)]; }
@@ -65,15 +70,28 @@ public:
 
 private:
     ElementControl makeControl(ElementKind kind, const QString &record) const;
+    // Sets the list of index slot (a new one when slot is -1); gives the index.
+    int setList(int slot, const QString &tagWord, const QString &first, const QString &second,
+                const QString &third);
+    void buildElementList(ElementControl &control, ElementKind kind);
+    // The slot of the attribute list named "STRLIST_" + card + "_" + element.
+    int listSlot(const QString &name) const;
     // Tag templates are read from the tag list file once per build.
-    const QString &tagTemplate(const QString &tagWord);
+    std::shared_ptr<const AttributeList::PreparedTemplate> tagTemplate(const QString &tagWord);
+
+    // An attribute list is kept as what it is made from and made when it is
+    // first read: most lists of a big deck (those of paragraphs) are never
+    // read, and the lines come out the same whenever they are made.
+    struct PendingList
+    {
+        std::shared_ptr<const AttributeList::PreparedTemplate> prepared;
+        QString values[3];
+        mutable std::optional<QStringList> lines;
+    };
 
     std::vector<std::unique_ptr<CardPage>> m_pages;
     QHash<QString, CardPage *> m_areas;
-    QHash<QString, QStringList> m_attributeLists;
-    // Per card number, its element names in element-list order without the
-    // card's own entry, so a card is laid out without walking every card.
-    QHash<QString, QStringList> m_cardElements;
-    QHash<QString, QString> m_tagTemplates;
+    std::vector<PendingList> m_lists;
+    QHash<QString, std::shared_ptr<const AttributeList::PreparedTemplate>> m_tagTemplates;
     QString m_imageFolder;
 };

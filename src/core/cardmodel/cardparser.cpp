@@ -25,6 +25,8 @@ struct ParseState
     bool inOption = false;
 };
 
+// The items of a tag token: the token without its first opener and then
+// without its first ">".
 QStringList attributeItems(const QString &token, const QString &opener)
 {
     QString text = token;
@@ -32,7 +34,7 @@ QStringList attributeItems(const QString &token, const QString &opener)
     const int bracket = text.indexOf(QLatin1Char('>'));
     if (bracket >= 0)
         text.remove(bracket, 1);
-    return Words::split(ElementRecord::SplitAttributes(text), u"^");
+    return ElementRecord::attributeItems(text);
 }
 
 void fillSlots(ParseState &state, const QStringList &items, std::initializer_list<const char *> keys)
@@ -44,13 +46,64 @@ void fillSlots(ParseState &state, const QStringList &items, std::initializer_lis
 
 QString joined(std::initializer_list<QString> fields)
 {
+    qsizetype length = qsizetype(fields.size());
+    for (const QString &field : fields)
+        length += field.size();
     QString record;
+    record.reserve(length);
+    bool first = true;
     for (const QString &field : fields) {
-        if (!record.isNull())
+        if (!first)
             record += QLatin1Char('^');
         record += field;
+        first = false;
     }
     return record;
+}
+
+// The tag openers the parser looks for, and which of them a token holds.
+// Every opener starts with "<", so only the token's "<" are looked at.
+enum Opener : unsigned {
+    ParagraphSpace = 1u << 0, // "<p "
+    ParagraphEnd = 1u << 1,   // "<p>"
+    ParagraphClose = 1u << 2, // "</p>"
+    Comment = 1u << 3,        // "<!--"
+    LinkOpen = 1u << 4,       // "<a "
+    LinkClose = 1u << 5,      // "</a>"
+    Image = 1u << 6,          // "<img "
+    DoOpen = 1u << 7,         // "<do"
+    DoClose = 1u << 8,        // "</do>"
+    OptionOpen = 1u << 9,     // "<option"
+    OptionClose = 1u << 10,   // "</option>"
+    Go = 1u << 11,            // "<go"
+    Prev = 1u << 12,          // "<prev/"
+    Postfield = 1u << 13,     // "<postfield"
+};
+
+unsigned openersIn(QStringView token)
+{
+    static const struct
+    {
+        QLatin1String text;
+        Opener opener;
+    } openers[] = {
+        {QLatin1String("<p "), ParagraphSpace}, {QLatin1String("<p>"), ParagraphEnd},
+        {QLatin1String("</p>"), ParagraphClose}, {QLatin1String("<!--"), Comment},
+        {QLatin1String("<a "), LinkOpen},        {QLatin1String("</a>"), LinkClose},
+        {QLatin1String("<img "), Image},         {QLatin1String("<do"), DoOpen},
+        {QLatin1String("</do>"), DoClose},       {QLatin1String("<option"), OptionOpen},
+        {QLatin1String("</option>"), OptionClose}, {QLatin1String("<go"), Go},
+        {QLatin1String("<prev/"), Prev},         {QLatin1String("<postfield"), Postfield},
+    };
+    unsigned found = 0;
+    for (qsizetype at = token.indexOf(QLatin1Char('<')); at >= 0; at = token.indexOf(QLatin1Char('<'), at + 1)) {
+        const QStringView rest = token.mid(at);
+        for (const auto &entry : openers) {
+            if (rest.startsWith(entry.text))
+                found |= entry.opener;
+        }
+    }
+    return found;
 }
 
 class BodyParser
@@ -66,63 +119,64 @@ public:
     {
         if (token.isEmpty())
             return;
-        const auto has = [&token](const char *text) { return token.contains(QLatin1String(text)); };
         ParseState &s = m_state;
         if (!token.contains(QLatin1Char('<'))) {
             // Text: inside a link or an option it belongs to that element,
             // even when both stand in a paragraph as WML wants them to.
             if (s.inLink)
-                emitElement("LINK", QLatin1Char('"') + s.href + QStringLiteral("\"^") + token);
+                emitElement(ElementKind::Link, QLatin1Char('"') + s.href + QStringLiteral("\"^") + token);
             else if (s.inOption)
-                emitElement("SELECT", joined({token, s.slot[1], s.slot[2], s.slot[3], s.slot[4], s.slot[5]}));
+                emitElement(ElementKind::Select, joined({token, s.slot[1], s.slot[2], s.slot[3], s.slot[4], s.slot[5]}));
             else if (s.inParagraph)
-                emitElement("PARAGRAPH", joined({s.slot[1], s.slot[2], s.slot[3], s.slot[4], token}));
+                emitElement(ElementKind::Paragraph, joined({s.slot[1], s.slot[2], s.slot[3], s.slot[4], token}));
             else
-                emitElement("UNKNOWN", token);
+                emitElement(ElementKind::Unknown, token);
             return;
         }
-        if (has("<p ") || has("<p>")) {
+        const unsigned openers = openersIn(token);
+        const auto has = [openers](unsigned opener) { return (openers & opener) != 0; };
+        if (has(ParagraphSpace | ParagraphEnd)) {
             s.inParagraph = true;
             fillSlots(s, attributeItems(token, QStringLiteral("<p")), {"ID=\"", "CLASS=\"", "ALIGN=\"", "MODE=\""});
-        } else if (has("</p>")) {
+        } else if (has(ParagraphClose)) {
             s.inParagraph = false;
-        } else if (has("<!--")) {
-            emitElement("UNKNOWN", QStringLiteral("0^") + token);
-        } else if (has("<a ")) {
+        } else if (has(Comment)) {
+            emitElement(ElementKind::Unknown, QStringLiteral("0^") + token);
+        } else if (has(LinkOpen)) {
             s.inLink = true;
             s.href = ElementRecord::FindAttribute(attributeItems(token, QStringLiteral("<a ")),
                                                   QStringLiteral("HREF=\""));
-        } else if (has("</a>")) {
+        } else if (has(LinkClose)) {
             s.inLink = false;
-        } else if (has("<img ")) {
+        } else if (has(Image)) {
             const QStringList items = attributeItems(token, QStringLiteral("<img "));
             s.src = ElementRecord::FindAttribute(items, QStringLiteral("SRC=\""));
             s.alt = ElementRecord::FindAttribute(items, QStringLiteral("ALT=\""));
-            emitElement("IMAGE", joined({s.src, s.alt}));
-        } else if (has("<do")) {
+            emitElement(ElementKind::Image, joined({s.src, s.alt}));
+        } else if (has(DoOpen)) {
             s.inDo = true;
             fillSlots(s, attributeItems(token, QStringLiteral("<do")),
                       {"ID=\"", "CLASS=\"", "TYPE=\"", "LABEL=\"", "NAME=\"", "OPTIONAL=\""});
-        } else if (has("</do>")) {
+        } else if (has(DoClose)) {
             s.inDo = false;
-        } else if (has("<option")) {
+        } else if (has(OptionOpen)) {
             s.inOption = true;
             fillSlots(s, attributeItems(token, QStringLiteral("<option")),
                       {"ID=\"", "CLASS=\"", "VALUE=\"", "TITLE=\"", "ONPICK=\""});
-        } else if (has("</option>")) {
+        } else if (has(OptionClose)) {
             s.inOption = false;
-        } else if (has("<go") && s.inDo) {
+        } else if (has(Go) && s.inDo) {
             s.href = ElementRecord::FindAttribute(attributeItems(token, QStringLiteral("<go")),
                                                   QStringLiteral("HREF=\""));
             emitButton(s.href);
-        } else if (has("<prev/") && s.inDo) {
+        } else if (has(Prev) && s.inDo) {
             emitButton(QStringLiteral("<prev/>"));
-        } else if (has("<postfield")) {
+        } else if (has(Postfield)) {
             fillSlots(s, attributeItems(token, QStringLiteral("<postfield")),
                       {"ID=\"", "CLASS=\"", "NAME=\"", "VALUE=\""});
-            emitElement("POSTFIELD", joined({s.slot[1], s.slot[2], s.slot[3], s.slot[4]}));
+            emitElement(ElementKind::Postfield, joined({s.slot[1], s.slot[2], s.slot[3], s.slot[4]}));
         } else {
-            emitElement("UNKNOWN", token);
+            emitElement(ElementKind::Unknown, token);
         }
     }
 
@@ -132,12 +186,12 @@ private:
     void emitButton(const QString &target)
     {
         const ParseState &s = m_state;
-        emitElement("BUTTON", joined({target, s.slot[1], s.slot[2], s.slot[3], s.slot[4], s.slot[5], s.slot[6]}));
+        emitElement(ElementKind::Button, joined({target, s.slot[1], s.slot[2], s.slot[3], s.slot[4], s.slot[5], s.slot[6]}));
     }
 
-    void emitElement(const char *kind, const QString &record)
+    void emitElement(ElementKind kind, const QString &record)
     {
-        m_model.CreateElement(QLatin1String(kind), m_number, record, m_area);
+        m_model.CreateElement(kind, m_number, record, m_area);
     }
 
     CardModel &m_model;

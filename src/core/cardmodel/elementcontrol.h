@@ -28,6 +28,7 @@ struct ElementControl
     int top = 0;
     int height = 0;
     QImage picture; // images: the decoded WBMP, null when it did not open
+    int attributeList = -1; // the model's index of its attribute list
 };
 
 // One card's page: its tab caption and its element area "oCard" + number
@@ -38,6 +39,7 @@ struct CardPage
     QString caption; // the card's id, "<!-- none -->" without one
     QString areaName;
     QList<ElementControl> controls;
+    int attributeList = -1; // the model's index of the card's own list
 
     void add(ElementControl control);
     const ElementControl *control(const QString &name) const;

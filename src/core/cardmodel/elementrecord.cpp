@@ -59,19 +59,48 @@ QString shownText(const QString &record, int n)
     return record.contains(recordSeparator) ? field(record, n) : record;
 }
 
-QString SplitAttributes(const QString &attributeText)
+namespace {
+
+// Calls add(pair) for each NAME="value" pair of an attribute text.
+template<typename Add>
+void forEachPair(QStringView attributeText, Add add)
 {
     const QStringList words = Words::split(attributeText, u"\"");
-    QStringList pairs;
-    pairs.reserve(words.size() / 2);
     for (qsizetype i = 0; i + 1 < words.size(); i += 2) {
-        QString pair = words[i] + QLatin1Char('"') + words[i + 1] + QLatin1Char('"');
-        qsizetype start = 0;
-        while (start < pair.size() && pair[start].unicode() <= 32)
-            ++start;
-        pairs << pair.mid(start);
+        QStringView name(words[i]);
+        while (!name.isEmpty() && name.front().unicode() <= 32)
+            name = name.mid(1);
+        // Trimming the pair at the left trims its name: the quote after the
+        // name stops it.
+        QString pair;
+        pair.reserve(name.size() + words[i + 1].size() + 2);
+        pair += name;
+        pair += QLatin1Char('"');
+        pair += words[i + 1];
+        pair += QLatin1Char('"');
+        add(pair);
     }
+}
+
+} // namespace
+
+QString SplitAttributes(const QString &attributeText)
+{
+    QStringList pairs;
+    forEachPair(attributeText, [&](const QString &pair) { pairs << pair; });
     return pairs.join(recordSeparator);
+}
+
+QStringList attributeItems(QStringView attributeText)
+{
+    QStringList items;
+    forEachPair(attributeText, [&](const QString &pair) {
+        if (pair.contains(QLatin1Char('^')))
+            items << fields(pair);
+        else
+            items << pair;
+    });
+    return items;
 }
 
 QString FindAttribute(const QStringList &items, const QString &key)

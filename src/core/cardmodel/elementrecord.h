@@ -23,6 +23,8 @@ QString shownText(const QString &record, int n);
 // is cut at double quotes and taken in pairs; an odd word at the end is
 // dropped. An empty value therefore shifts the pairing of later attributes.
 QString SplitAttributes(const QString &attributeText);
+// The same items as a list, as the record separator would cut them.
+QStringList attributeItems(QStringView attributeText);
 
 // The value of the first item that starts with key (compared in upper case,
 // ASCII letters only): its second "="-word with the double quotes removed.

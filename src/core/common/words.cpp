@@ -2,32 +2,65 @@
 
 namespace Words {
 
-QStringList split(QStringView text, QStringView delimiters)
+namespace {
+
+// Calls visit(start, length) for every word, in order, until it returns
+// false. One delimiter (the usual case) is compared directly.
+template<typename Visit>
+void forEachWord(QStringView text, QStringView delimiters, Visit visit)
 {
-    QStringList words;
+    const char16_t single = delimiters.size() == 1 ? delimiters[0].unicode() : 0;
+    const auto isDelimiter = [&](QChar c) {
+        return delimiters.size() == 1 ? c.unicode() == single : delimiters.contains(c);
+    };
     qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool isDelimiter = i == text.size() || delimiters.contains(text[i]);
-        if (isDelimiter) {
-            if (start >= 0)
-                words.append(text.mid(start, i - start).toString());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isDelimiter(text[i])) {
+            if (start >= 0 && !visit(start, i - start))
+                return;
             start = -1;
         } else if (start < 0) {
             start = i;
         }
     }
+    if (start >= 0)
+        visit(start, text.size() - start);
+}
+
+} // namespace
+
+QStringList split(QStringView text, QStringView delimiters)
+{
+    QStringList words;
+    forEachWord(text, delimiters, [&](qsizetype start, qsizetype length) {
+        words.append(text.mid(start, length).toString());
+        return true;
+    });
     return words;
 }
 
 int count(QStringView text, QStringView delimiters)
 {
-    return int(split(text, delimiters).size());
+    int words = 0;
+    forEachWord(text, delimiters, [&](qsizetype, qsizetype) {
+        ++words;
+        return true;
+    });
+    return words;
 }
 
 QString at(QStringView text, int n, QStringView delimiters)
 {
-    const QStringList words = split(text, delimiters);
-    return n >= 1 && n <= words.size() ? words[n - 1] : QString();
+    QString word;
+    int index = 0;
+    forEachWord(text, delimiters, [&](qsizetype start, qsizetype length) {
+        if (++index < n)
+            return true;
+        if (index == n)
+            word = text.mid(start, length).toString();
+        return false;
+    });
+    return word;
 }
 
 QString trimmed(QStringView text)

@@ -22,8 +22,14 @@ bool isWholeWord(QStringView line, int column, int length)
 QString upperCased(QStringView text)
 {
     QString upper(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        upper[i] = text[i].toUpper();
+    QChar *out = upper.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80)
+            out[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - 32) : c);
+        else
+            out[i] = text[i].toUpper();
+    }
     return upper;
 }
 

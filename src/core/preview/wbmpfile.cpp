@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace WbmpFile {
 
@@ -46,7 +47,11 @@ QString baseName(const QString &path, const QString &documentFolder)
 
 QImage load(const QString &path, const QColor &light)
 {
-    QFile file(mappedPath(path));
+    // Only plain files: a page naming a device or a pipe must not block.
+    const QString mapped = mappedPath(path);
+    if (!QFileInfo(mapped).isFile())
+        return QImage();
+    QFile file(mapped);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();
     const WbmpDecoder::Result result = WbmpDecoder::decode(file.read(largestFile), light);
