@@ -6,6 +6,7 @@
 #include "cardmodel/cardparser.h"
 #include "cardmodel/cardtokenizer.h"
 #include "cardmodel/elementrecord.h"
+#include "common/tarnelerror.h"
 
 #include <QTest>
 
@@ -269,6 +270,35 @@ private slots:
                  QStringLiteral("2;a;b;a"));
         QCOMPARE(AttributeList::MakeChoiceValue(QStringLiteral("0"), QStringLiteral("x")), QString());
         QCOMPARE(AttributeList::MakeChoiceValue(QStringLiteral("-;x;y"), none), QStringLiteral("-;x;y"));
+    }
+
+    void imageElementsCarryTheDecodedPicture()
+    {
+        const QString site = m_folder->file(QStringLiteral("site"));
+        m_folder->write(QStringLiteral("site/pics/dot.wbmp"), QByteArray::fromHex("0000020240c0"));
+        CardModel model;
+        model.setImageFolder(site);
+        CardParser::SplitCards(model, QStringLiteral("<card>\r\n<img src=\"pics/dot.wbmp\" alt=\"d\"/>\r\n"
+                                                     "<img src=\"none.wbmp\" alt=\"n\"/>\r\n</card>"));
+        const CardPage &page = model.page(0);
+        const ElementControl *found = page.control(QStringLiteral("OBJ_1_2"));
+        QCOMPARE(found->picture.size(), QSize(2, 2));
+        QCOMPARE(found->picture.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(found->picture.pixel(1, 0), qRgb(255, 255, 255));
+        QCOMPARE(found->height, 2);
+        QCOMPARE(found->hint, QStringLiteral("pics/dot.wbmp"));
+        const ElementControl *missing = page.control(QStringLiteral("OBJ_1_3"));
+        QVERIFY(missing->picture.isNull());
+        QCOMPARE(missing->height, CardModel::placeholderPictureHeight);
+
+        // A picture that ends inside its header stops the rebuild with the error.
+        m_folder->write(QStringLiteral("site/bad.wbmp"), QByteArray::fromHex("0000"));
+        try {
+            CardParser::SplitCards(model, QStringLiteral("<card>\r\n<img src=\"bad.wbmp\" alt=\"\"/>\r\n</card>"));
+            QFAIL("no error");
+        } catch (const TarnelError &error) {
+            QCOMPARE(error.text(), QStringLiteral("Read beyond end of file"));
+        }
     }
 
     void largeCardsAreNotCutShort()
