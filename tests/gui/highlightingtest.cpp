@@ -16,19 +16,26 @@ QChar letter(TextClass textClass)
     return QLatin1Char(letters[int(textClass)]);
 }
 
-// The classes QScintilla holds for each character (the texts here are
-// ASCII, so a character is a byte), one picture line per text line.
+// The classes QScintilla holds for each UTF-16 unit of the text, read at
+// the first byte of its character, one picture line per text line.
 QString heldClasses(WmlEditor &editor)
 {
     editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0, -1);
     QStringList pictures;
     for (int line = 0; line < editor.lineCount(); ++line) {
-        const long start = editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
-        const int length = int(editor.lineText(line).size());
+        long position = editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+        const QString text = editor.lineText(line);
         QString picture;
-        for (int i = 0; i < length; ++i) {
-            const int style = int(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, start + i));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const int style = int(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, position));
             picture += letter(WmlLexer::classOfStyle(style));
+            if (text[i].isHighSurrogate() && i + 1 < text.size()) {
+                picture += letter(WmlLexer::classOfStyle(style));
+                ++i;
+                position += 4;
+            } else {
+                position += QString(text[i]).toUtf8().size();
+            }
         }
         pictures << picture;
     }
@@ -104,9 +111,9 @@ private slots:
     }
 
     // Each row edits a text step by step ("at,removed,inserted", with \n
-    // for a line break; "colour,N" styles only up to position N, as a
-    // partial repaint does); after every edit the styles QScintilla holds
-    // must equal a fresh scan of the whole text.
+    // for CR LF and <LF>, <CR> for lone breaks; "colour,N" styles only up
+    // to position N, as a partial repaint does); after every edit the
+    // styles QScintilla holds must equal a fresh scan of the whole text.
     void stylesAfterEditsMatchAFreshScan_data()
     {
         QTest::addColumn<QString>("text");
@@ -132,6 +139,11 @@ private slots:
         QTest::newRow("close a comment with pasted lines")
             << "<!-- a\nb\nc -->\nd" << QStringList{"6,0, -->\nx"};
         QTest::newRow("delete a comment opener with its line") << "x\n<!--\ny\nz" << QStringList{"1,6,"};
+        QTest::newRow("characters of several bytes")
+            << "<p t=\"\u00e9\U0001F600\">\u00fc\n<!-- \u017e\nx -->"
+            << QStringList{"4,0, \u20ac=\"\u00e9\"", "20,0,-->", "0,0,<!--"};
+        QTest::newRow("lone CR and LF break lines too")
+            << "<p a=\"1\"\nb=\"2\">x" << QStringList{"3,0,<LF>", "9,0,<CR>", "0,0,<!--", "0,4,"};
         QTest::newRow("lone < at the end of a line") << "a\nb>c\n<p>" << QStringList{"1,0,<", "1,1,"};
     }
     void stylesAfterEditsMatchAFreshScan()
@@ -149,6 +161,8 @@ private slots:
             }
             QString inserted = parts.mid(2).join(QLatin1Char(','));
             inserted.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+            inserted.replace(QLatin1String("<LF>"), QLatin1String("\n"));
+            inserted.replace(QLatin1String("<CR>"), QLatin1String("\r"));
             replace(editor, parts[0].toInt(), parts[1].toInt(), inserted);
             QVERIFY2(heldClasses(editor) == freshClasses(editor.text()), qPrintable(step));
         }

@@ -91,7 +91,22 @@ public:
     // set; -1 when no row matches.
     static int findTag(QStringView upperName, bool closing);
     // The class of the characters inside a region of this kind.
-    static TextClass classOf(RegionKind kind);
+    static constexpr TextClass classOf(RegionKind kind)
+    {
+        constexpr TextClass classes[] = {
+            TextClass::DefaultText,        // PlainText
+            TextClass::HtmlTag,            // TagRestWithAttributes
+            TextClass::ScriptContent,      // ScriptContent
+            TextClass::HtmlComment,        // Comment
+            TextClass::DefaultText,        // TagOpened: holds no characters
+            TextClass::HtmlKeyword,        // TagName
+            TextClass::UnknownTag,         // TagRestWithoutAttributes
+            TextClass::Bracket,            // Bracket
+            TextClass::HtmlAttribute,      // AttributeName
+            TextClass::HtmlAttributeValue, // AttributeValue
+        };
+        return classes[int(kind)];
+    }
 
     // Start scan: whether a region nested in `region` starts at or after
     // position and before limit (a "<" in plain text, the name of an opened

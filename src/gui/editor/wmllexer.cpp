@@ -230,40 +230,63 @@ void WmlLexer::styleText(int start, int end)
     }
     int line = int(send(QsciScintillaBase::SCI_LINEFROMPOSITION, start));
     RegionState state = line > 0 ? m_states[size_t(line - 1)] : RegionState();
-    m_stylesStart = lineStart(line);
+    // Lines are read straight from QScintilla's buffer, up to the end of
+    // the line holding the last position asked for; asking line by line
+    // would cost more than highlighting them.
+    const long rangeEnd = lineStart(int(send(QsciScintillaBase::SCI_LINEFROMPOSITION, std::max(start, end - 1))) + 1);
     m_styles.clear();
     m_strikes.clear();
-    while (line < lineCount && lineStart(line) < end) {
-        const bool known = line < m_styledLines;
-        const RegionState stored = m_states[size_t(line)];
-        styleLine(line, state, &state);
-        ++line;
-        if (known && state == stored && line > m_lastChangedLine && line < m_styledLines) {
-            // The following lines start as they did when styled and have
-            // not changed since: their styles stand.
-            flushStyles();
-            line = m_styledLines;
-            state = m_states[size_t(line - 1)];
-            m_stylesStart = lineStart(line);
-        } else if (m_styles.size() >= flushBytes) {
-            flushStyles();
+    m_stylesStart = lineStart(line);
+    bool more = line < lineCount && m_stylesStart < end;
+    while (more) {
+        more = false;
+        const long blockStart = lineStart(line);
+        m_stylesStart = blockStart;
+        const auto *bytes = reinterpret_cast<const unsigned char *>(
+            send(QsciScintillaBase::SCI_GETRANGEPOINTER, blockStart, rangeEnd - blockStart));
+        const long available = rangeEnd - blockStart;
+        long offset = 0;
+        while (line < lineCount && blockStart + offset < end && offset < available) {
+            long textEnd = offset;
+            while (textEnd < available && bytes[textEnd] != '\r' && bytes[textEnd] != '\n')
+                ++textEnd;
+            long lineEnd = textEnd;
+            if (lineEnd < available)
+                lineEnd += (bytes[lineEnd] == '\r' && lineEnd + 1 < available && bytes[lineEnd + 1] == '\n') ? 2 : 1;
+            const bool known = line < m_styledLines;
+            const RegionState stored = m_states[size_t(line)];
+            styleLine(line, bytes + offset, int(textEnd - offset), int(lineEnd - textEnd), state, &state);
+            offset = lineEnd;
+            ++line;
+            if (known && state == stored && line > m_lastChangedLine && line < m_styledLines) {
+                // The following lines start as they did when styled and
+                // have not changed since: their styles stand.
+                flushStyles();
+                line = m_styledLines;
+                state = m_states[size_t(line - 1)];
+                m_stylesStart = lineStart(line);
+                more = m_stylesStart < end;
+                break;
+            }
+            if (m_styles.size() >= flushBytes)
+                flushStyles();
         }
+        flushStyles();
     }
-    flushStyles();
+    if (m_stylesStart != lineStart(line)) {
+        // The buffer broke lines where QScintilla does not; start afresh.
+        forgetStates();
+        return;
+    }
     m_styledLines = std::max(m_styledLines, line);
     if (line > m_lastChangedLine)
         m_lastChangedLine = -1;
 }
 
-void WmlLexer::styleLine(int line, RegionState incoming, RegionState *outgoing)
+void WmlLexer::styleLine(int line, const unsigned char *bytes, int byteCount, int breakLength, RegionState incoming,
+                         RegionState *outgoing)
 {
-    const long start = lineStart(line);
-    const long textEnd = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
-    const long lineEnd = std::max(textEnd, lineStart(line + 1));
-    const int byteCount = int(textEnd - start);
-    const auto *bytes = reinterpret_cast<const unsigned char *>(
-        send(QsciScintillaBase::SCI_GETRANGEPOINTER, start, byteCount));
-
+    const long start = m_stylesStart + m_styles.size();
     // Decode by hand so that every UTF-16 index has a byte offset, even in
     // a line holding bytes that are not UTF-8.
     bool ascii = true;
@@ -310,7 +333,7 @@ void WmlLexer::styleLine(int line, RegionState incoming, RegionState *outgoing)
     m_line.reset(QStringView(m_lineText.constData(), unitCount));
 
     const qsizetype base = m_styles.size();
-    m_styles.resize(base + (lineEnd - start));
+    m_styles.resize(base + byteCount + breakLength);
     char *styles = m_styles.data() + base;
     const std::vector<int> &offsets = m_byteOffsets;
     const auto onRun = [&](const TwmlHighlighter::Run &run) {
@@ -323,8 +346,7 @@ void WmlLexer::styleLine(int line, RegionState incoming, RegionState *outgoing)
     *outgoing = m_highlighter.scanLine(m_line, incoming, onRun);
     m_states[size_t(line)] = *outgoing;
     // The line break takes the class of the region that runs on past it.
-    std::memset(styles + byteCount, styleOf(TwmlHighlighter::classOf(outgoing->kind)),
-                size_t(lineEnd - textEnd));
+    std::memset(styles + byteCount, styleOf(TwmlHighlighter::classOf(outgoing->kind)), size_t(breakLength));
 }
 
 void WmlLexer::flushStyles()

@@ -49,7 +49,10 @@ private:
     void setUpIndicators();
     void textModified(int position, int modificationType, const char *text, int length, int linesAdded,
                       int line, int foldNow, int foldPrevious, int token, int annotationLinesAdded);
-    void styleLine(int line, RegionState incoming, RegionState *outgoing);
+    // Appends the styles of one line, whose bytes (without its break) start
+    // where the styles gathered so far end.
+    void styleLine(int line, const unsigned char *bytes, int byteCount, int breakLength, RegionState incoming,
+                   RegionState *outgoing);
     void flushStyles();
     void forgetStates();
     long lineStart(int line) const;
