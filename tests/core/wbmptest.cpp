@@ -175,14 +175,21 @@ private slots:
             QCOMPARE(error.text(), QStringLiteral("Read beyond end of file"));
         }
 
-        // A sub-folder missing in the temp folder cannot take the copy.
+        // A sub-folder the reference names is made inside the temp folder.
         folder.write(QStringLiteral("site/pics/logo.wbmp"), bytes({0, 0, 8, 1, 165}));
-        const QString target = folder.file(QStringLiteral("temp/pics/logo.bmp"));
-        try {
-            WbmpFile::writePreviewCopy(site + QStringLiteral("/pics/logo.bmp"), site, light);
-            QFAIL("no error for a missing sub-folder");
-        } catch (const TarnelError &error) {
-            QCOMPARE(error.text(), QStringLiteral("Cannot create file ") + QDir::cleanPath(target));
+        WbmpFile::writePreviewCopy(site + QStringLiteral("/pics/logo.bmp"), site, light);
+        QVERIFY(QFile::exists(folder.file(QStringLiteral("temp/pics/logo.bmp"))));
+
+        // A temp folder that takes no files is reported.
+        QDir().mkpath(folder.file(QStringLiteral("locked")));
+        if (folder.makeUnwritable(folder.file(QStringLiteral("locked")))) {
+            try {
+                WbmpFile::writePreviewCopy(site + QStringLiteral("/pics/logo.bmp"), site, light,
+                                           folder.file(QStringLiteral("locked")));
+                QFAIL("no error for a folder that takes no files");
+            } catch (const TarnelError &error) {
+                QVERIFY2(error.text().startsWith(QStringLiteral("Cannot create file ")), qPrintable(error.text()));
+            }
         }
 
         // A reference leading out of the temp folder writes nothing.

@@ -194,8 +194,8 @@ private slots:
         CompletionFixture f;
         TMDIChild *child = f.active();
         f.start(QStringLiteral("<wml><card id=\"a\"/><!-- <CARD> --><card id=\"b\"/></wml>"));
-        f.editor()->setSelection(3, 8);
         child->pages()->setCurrentIndex(2);
+        f.editor()->setSelection(3, 8);
         child->pages()->setCurrentIndex(0);
         QStringList entries;
         for (int i = 0; i < child->cardList()->count(); ++i)

@@ -66,17 +66,19 @@ QImage load(const QString &path, const QColor &light)
     return QImage();
 }
 
-void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light)
+void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light,
+                      const QString &pageFolder)
 {
     const QImage picture = load(path, light);
     if (picture.isNull())
         return;
-    const QString temp = QDir::cleanPath(ProgramFolder::tempFolder());
+    const QString temp = QDir::cleanPath(pageFolder.isEmpty() ? ProgramFolder::tempFolder() : pageFolder);
     const QString target = QDir::cleanPath(temp + QLatin1Char('/') + baseName(path, documentFolder)
                                            + QStringLiteral(".bmp"));
     // A reference such as ../../x.wbmp must not write outside the temp folder.
     if (!target.startsWith(temp + QLatin1Char('/')))
         return;
+    QDir().mkpath(QFileInfo(target).absolutePath());
     if (!picture.save(target, "BMP"))
         throw TarnelError::cannotCreate(target);
 }

@@ -24,11 +24,13 @@ QString baseName(const QString &path, const QString &documentFolder);
 // file" when the file ends inside its header.
 QImage load(const QString &path, const QColor &light);
 
-// Decodes the picture and writes it as base name + ".bmp" into the temp
-// folder, replacing an older copy. Nothing is written for a file that
+// Decodes the picture and writes it as base name + ".bmp" into pageFolder
+// (the temp folder when empty), replacing an older copy; a sub-folder the
+// base name names is created there. Nothing is written for a file that
 // cannot be opened or decoded, for an empty picture, or for a base name
-// that would lead out of the temp folder. Throws TarnelError for a short
+// that would lead out of the page folder. Throws TarnelError for a short
 // header and "Cannot create file %s" when the copy cannot be written.
-void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light);
+void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light,
+                      const QString &pageFolder = QString());
 
 } // namespace WbmpFile

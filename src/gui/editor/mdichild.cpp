@@ -3,6 +3,9 @@
 #include "completionlist.h"
 #include "wmleditor.h"
 
+#include "preview/htmlviewer.h"
+#include "preview/previewtab.h"
+
 #include "app/apptexts.h"
 #include "app/collapsibletoolbar.h"
 #include "app/dialogservice.h"
@@ -11,7 +14,6 @@
 #include "app/statuspanels.h"
 #include "app/widgetplacement.h"
 
-#include "cardmodel/cardparser.h"
 #include "common/tarnelerror.h"
 
 #include <QAction>
@@ -90,12 +92,9 @@ void TMDIChild::buildPages()
     m_pages->addTab(tabWysiwyg, tr("WYSIWYG"));
     m_pages->setTabVisible(1, false);
 
-    auto *tabPreview = new QWidget(m_pages);
-    tabPreview->setObjectName(QStringLiteral("tabPREVIEW"));
-    m_pages->addTab(tabPreview, tr("Preview"));
-    m_previewCardList = new QComboBox(tabPreview);
-    m_previewCardList->setObjectName(QStringLiteral("lstCARDSS"));
-    m_previewCardList->hide();
+    m_preview = new PreviewTab(m_cardModel, m_main.dialogs(), m_pages);
+    m_pages->addTab(m_preview, tr("Preview"));
+    connect(m_preview->viewer(), &HtmlViewer::hotSpotClick, this, &TMDIChild::htmlLITEHotSpotClick);
 
     connect(m_memo, &QsciScintilla::textChanged, this, &TMDIChild::Memo1Change);
     connect(m_memo, &QsciScintilla::cursorPositionChanged, this, [this] { Memo1SelMove(); });
@@ -177,12 +176,6 @@ void TMDIChild::Memo1SelMove()
                                         m_modified ? AppTexts::changedPanel() : QString());
 }
 
-void TMDIChild::SplitCards()
-{
-    m_cardModel.setImageFolder(m_documentPath.isEmpty() ? QString() : QFileInfo(m_documentPath).absolutePath());
-    CardParser::SplitCards(m_cardModel, m_memo->text());
-}
-
 void TMDIChild::UpdateSaveCommand()
 {
     m_main.action(QStringLiteral("FileSave"))->setEnabled(m_modified);
@@ -259,9 +252,3 @@ void TMDIChild::predchozi1Click()
     selectNeighbourTab(-1);
 }
 
-void TMDIChild::pgMAINChange(int index)
-{
-    if (index == 0)
-        RefreshCardLists();
-    EnableSourceCommands(index + 1);
-}

@@ -10,6 +10,7 @@
 
 class CollapsibleToolBar;
 class CompletionList;
+class PreviewTab;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -42,7 +43,8 @@ public:
     QAction *insertAction(const QString &name) const { return m_insertActions.value(name); }
     CompletionList *completionList() const { return m_completion; }
     QComboBox *cardList() const { return m_cardList; }
-    QComboBox *previewCardList() const { return m_previewCardList; }
+    QComboBox *previewCardList() const;
+    PreviewTab *preview() const { return m_preview; }
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
@@ -92,9 +94,16 @@ public:
     // Fills `lstCARDS` and `lstCARDSS` with one entry per card of the text.
     void RefreshCardLists();
 
+    // --- preview (mdichildpreview.cpp)
     // Rebuilds the card model from the source text. Throws TarnelError when
     // an image of the page cannot be read.
     void SplitCards();
+    // The folder of the document: from its path, or from its caption when
+    // it has none; empty for a page that never had a folder.
+    QString documentFolder() const;
+    // A link clicked in the preview: web pages go to the desktop's browser,
+    // "#card" links show that card's page.
+    void htmlLITEHotSpotClick(const QString &link, bool &handled);
     const CardModel &cardModel() const { return m_cardModel; }
 
     int lastView = ViewWml;
@@ -115,6 +124,8 @@ private:
     void predchozi1Click();
     void selectNeighbourTab(int step);
     void pgMAINChange(int index);
+    // Everything entering the Preview does; throws at the first failure.
+    void showPreview();
     void saveSettings();
 
     TMainForm &m_main;
@@ -128,7 +139,7 @@ private:
     QWidget *m_tabWml = nullptr;
     CompletionList *m_completion = nullptr;
     QComboBox *m_cardList = nullptr;
-    QComboBox *m_previewCardList = nullptr;
+    PreviewTab *m_preview = nullptr;
     FormStorage m_storage;
     CardModel m_cardModel;
     QString m_documentPath;

@@ -96,10 +96,14 @@ void TMDIChild::cancelCompletion()
 void TMDIChild::RefreshCardLists()
 {
     const QStringList cards = TagCompletion::cardEntries(*m_memo);
+    QComboBox *previewCards = previewCardList();
+    // Refilling the lists is no choice of the user's: it shows nothing.
+    const QSignalBlocker quietCards(m_cardList);
+    const QSignalBlocker quietPreviewCards(previewCards);
     m_cardList->clear();
     m_cardList->addItems(cards);
-    m_previewCardList->clear();
-    m_previewCardList->addItems(cards);
+    previewCards->clear();
+    previewCards->addItems(cards);
     if (!cards.isEmpty())
         m_cardList->setCurrentIndex(0);
     m_memo->setCaret(m_memo->caret());

@@ -1,0 +1,92 @@
+// Moving between the WML and Preview tabs, and links in the preview.
+#include "mdichild.h"
+
+#include "wmleditor.h"
+
+#include "app/dialogservice.h"
+#include "app/errordisplay.h"
+#include "app/mainform.h"
+#include "cardmodel/cardparser.h"
+#include "common/programfolder.h"
+#include "common/tarnelerror.h"
+#include "preview/htmlviewer.h"
+#include "preview/previewpages.h"
+#include "preview/previewroad.h"
+#include "preview/previewtab.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTabWidget>
+#include <QUrl>
+
+QComboBox *TMDIChild::previewCardList() const
+{
+    return m_preview->cardList();
+}
+
+QString TMDIChild::documentFolder() const
+{
+    if (!m_documentPath.isEmpty())
+        return QFileInfo(m_documentPath).absolutePath();
+    const QString shown = caption();
+    return shown.contains(QLatin1Char('/')) ? QFileInfo(shown).absolutePath() : QString();
+}
+
+void TMDIChild::SplitCards()
+{
+    m_cardModel.setImageFolder(documentFolder());
+    CardParser::SplitCards(m_cardModel, m_memo->text());
+}
+
+void TMDIChild::pgMAINChange(int index)
+{
+    const int view = index + 1;
+    if (view == ViewWml) {
+        EnableSourceCommands(ViewWml);
+        m_insertMenu->setEnabled(true);
+        RefreshCardLists();
+        lastView = ViewWml;
+    } else if (view == ViewPreview) {
+        EnableSourceCommands(ViewPreview);
+        // On failure the message is shown, the tab keeps the page it had and
+        // the last view stays, so the next entry rebuilds again.
+        ErrorDisplay::run(m_main.dialogs(), [this] { showPreview(); });
+    } else {
+        EnableSourceCommands(view);
+    }
+}
+
+void TMDIChild::showPreview()
+{
+    PreviewRoad::Request request;
+    request.source = m_memo->text();
+    request.documentFolder = documentFolder();
+    request.pageFolder = ProgramFolder::tempFolder();
+    request.light = m_preview->viewer()->defaultBackground();
+    request.rebuildModel = lastView == ViewWml;
+    const PreviewPages::Result pages = PreviewRoad::run(m_cardModel, request, m_main.edittemp());
+    m_preview->setCardNames(pages.cardNames);
+    m_memo->setCaret(0);
+    m_preview->viewer()->loadFile(pages.firstPage);
+    lastView = ViewPreview;
+}
+
+void TMDIChild::htmlLITEHotSpotClick(const QString &link, bool &handled)
+{
+    if (link.contains(QLatin1String("http://"))) {
+        QDesktopServices::openUrl(QUrl(link));
+        return;
+    }
+    if (!link.startsWith(QLatin1Char('#')))
+        return; // other decks, files and schemes are the viewer's
+    const QString fileName = PreviewPages::pageFileName(link.mid(1));
+    try {
+        m_preview->viewer()->loadFile(QDir(ProgramFolder::tempFolder()).filePath(fileName));
+        handled = true;
+    } catch (const TarnelError &error) {
+        m_main.dialogs().message(QStringLiteral("Error opening ") + fileName + QStringLiteral(" - ") + error.text());
+    }
+}

@@ -1,0 +1,210 @@
+#include "previewtab.h"
+
+#include "htmlviewer.h"
+
+#include "app/errordisplay.h"
+#include "cardmodel/cardmodel.h"
+#include "cardmodel/elementrecord.h"
+#include "common/programfolder.h"
+#include "common/tarnelerror.h"
+#include "preview/colortext.h"
+#include "preview/deviceskin.h"
+#include "preview/previewpages.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+constexpr int panelHeight = 25;
+
+QToolButton *scrollButton(const QString &name, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    // Transparent: the phone's own drawing of the key shows through.
+    button->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; }"));
+    button->resize(25, 25);
+    return button;
+}
+
+// The skin picture, loaded by its extension as the skin names it.
+QPixmap loadSkinPicture(const QString &name)
+{
+    const QString path = QDir(ProgramFolder::skinsFolder()).filePath(name);
+    const QByteArray extension = QFileInfo(name).suffix().toLower().toLatin1();
+    if (extension.isEmpty() || !QImageReader::supportedImageFormats().contains(extension))
+        throw TarnelError(QStringLiteral("Unknown picture file extension (.%1)").arg(QFileInfo(name).suffix()));
+    QPixmap picture;
+    if (!QFileInfo(path).isFile() || !picture.load(path))
+        throw TarnelError::cannotOpen(path);
+    return picture;
+}
+
+} // namespace
+
+PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *parent)
+    : QWidget(parent), m_model(model), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("tabPREVIEW"));
+    QFont tabFont(QStringLiteral("MS Sans Serif"));
+    tabFont.setPointSize(8);
+    setFont(tabFont);
+
+    m_panel = new QWidget(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_cards = new QComboBox(m_panel);
+    m_cards->setObjectName(QStringLiteral("lstCARDSS"));
+    m_cards->setToolTip(tr("List of cards"));
+    m_cards->setGeometry(0, 1, 89, panelHeight - 2);
+    m_devices = new QComboBox(m_panel);
+    m_devices->setObjectName(QStringLiteral("cmbSKINS"));
+    m_devices->setToolTip(tr("List of devices"));
+    m_devices->setEditable(true);
+    m_devices->setInsertPolicy(QComboBox::NoInsert);
+    m_devices->setGeometry(112, 1, 145, panelHeight - 2);
+
+    m_skin = new QLabel(this);
+    m_skin->setObjectName(QStringLiteral("imgSKIN"));
+    m_skin->move(0, panelHeight);
+    m_skin->hide();
+    m_title = new QLabel(QStringLiteral("- Nadpis -"), this);
+    m_title->setObjectName(QStringLiteral("Label1"));
+    m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_up = scrollButton(QStringLiteral("btnUP"), this);
+    m_down = scrollButton(QStringLiteral("btnDOWN"), this);
+    m_viewer = new HtmlViewer(this);
+    // The plain view's screen covers the title until a skin places it.
+    m_title->setGeometry(0, panelHeight, 145, 16);
+    m_panel->raise();
+
+    connect(m_up, &QToolButton::clicked, this, &PreviewTab::btnUPClick);
+    connect(m_down, &QToolButton::clicked, this, &PreviewTab::btnDOWNClick);
+    connect(m_cards, &QComboBox::currentIndexChanged, this,
+            [this] { ErrorDisplay::run(m_dialogs, [this] { lstCARDSSChange(); }); });
+    connect(m_devices, &QComboBox::textActivated, this,
+            [this] { ErrorDisplay::run(m_dialogs, [this] { cmbSKINSChange(); }); });
+
+    FillDeviceList();
+    m_devices->setCurrentText(SkinList::plainView());
+    ErrorDisplay::run(m_dialogs, [this] { cmbSKINSChange(); });
+}
+
+void PreviewTab::FillDeviceList()
+{
+    m_devices->clear();
+    m_devices->addItems(SkinList::deviceNames());
+}
+
+void PreviewTab::cmbSKINSChange()
+{
+    const QString device = m_devices->currentText();
+    if (SkinList::isPlainView(device))
+        showPlainView();
+    else
+        applyDevice(device);
+}
+
+void PreviewTab::showPlainView()
+{
+    m_viewer->setDefaultBackground(ColorText::ColorFromText(SkinList::plainColor()));
+    m_viewer->setDefaultFonts(QStringLiteral("Arial"), QStringLiteral("Arial"), 9);
+    m_up->setEnabled(false);
+    m_down->setEnabled(false);
+    m_viewerFillsTab = true;
+    m_viewer->setScrollBarsShown(true);
+    placeViewer();
+    m_skin->hide();
+}
+
+void PreviewTab::applyDevice(const QString &device)
+{
+    m_skin->hide();
+    m_up->setEnabled(true);
+    m_down->setEnabled(true);
+    m_viewerFillsTab = false;
+    m_viewer->setScrollBarsShown(false);
+
+    const DeviceSkin skin = DeviceSkin::read(device);
+    const QPixmap picture = loadSkinPicture(skin.picture);
+    m_skin->setPixmap(picture);
+    m_skin->resize(picture.size());
+
+    m_viewer->setGeometry(skin.left, skin.top, skin.width, skin.height);
+    m_viewer->setDefaultBackground(ColorText::ColorFromText(skin.color));
+    m_viewer->setDefaultFonts(skin.font, skin.font, skin.size);
+
+    QFont titleFont(skin.titleFont);
+    titleFont.setPointSize(qMax(1, skin.titleSize));
+    titleFont.setBold(skin.boldTitle());
+    m_title->setFont(titleFont);
+    QPalette colours = m_title->palette();
+    colours.setColor(QPalette::WindowText, ColorText::ColorFromText(skin.titleColor));
+    m_title->setPalette(colours);
+    m_title->setGeometry(skin.left, skin.titleTop, skin.width, m_title->fontMetrics().height());
+    m_title->setText(chosenCardTitle());
+
+    m_up->setGeometry(skin.upLeft, skin.upTop, skin.upWidth, skin.upHeight);
+    m_down->setGeometry(skin.downLeft, skin.downTop, skin.downWidth, skin.downHeight);
+    m_skin->show();
+    m_skin->lower();
+}
+
+QString PreviewTab::chosenCardTitle() const
+{
+    const int index = m_cards->currentIndex();
+    if (index < 0)
+        return QString();
+    const QStringList *list = m_model.attributeList(QStringLiteral("STRLIST_%1_1").arg(index + 1));
+    return list ? ElementRecord::ReadElementAttribute(*list, QStringLiteral("TITLE=\"")) : QString();
+}
+
+void PreviewTab::btnUPClick()
+{
+    m_scrollOffset = qMax(0, m_scrollOffset - 10);
+    m_viewer->scrollToPixel(m_scrollOffset);
+}
+
+void PreviewTab::btnDOWNClick()
+{
+    m_scrollOffset += 10;
+    m_viewer->scrollToPixel(m_scrollOffset);
+}
+
+void PreviewTab::lstCARDSSChange()
+{
+    const int index = m_cards->currentIndex();
+    if (index < 0)
+        return;
+    m_viewer->loadFile(QDir(ProgramFolder::tempFolder()).filePath(PreviewPages::pageFileName(m_cards->itemText(index))));
+    m_scrollOffset = 0;
+    m_viewer->scrollToPixel(0);
+    m_title->setText(chosenCardTitle());
+}
+
+void PreviewTab::setCardNames(const QStringList &names)
+{
+    const QSignalBlocker quiet(m_cards);
+    m_cards->clear();
+    m_cards->addItems(names);
+    m_cards->setCurrentIndex(names.isEmpty() ? -1 : 0);
+}
+
+void PreviewTab::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_panel->setGeometry(0, 0, width(), panelHeight);
+    placeViewer();
+}
+
+void PreviewTab::placeViewer()
+{
+    if (m_viewerFillsTab)
+        m_viewer->setGeometry(0, panelHeight, width(), qMax(0, height() - panelHeight));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+class CardModel;
+class DialogService;
+class HtmlViewer;
+class QComboBox;
+class QLabel;
+class QToolButton;
+
+// The Preview tab `tabPREVIEW`: the card list and the device list on top,
+// and below them either the screen filling the tab (the plain view
+// "normal") or the picture of a phone with the screen, the card title and
+// the two scroll buttons placed over it by the device's skin.
+class PreviewTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *parent = nullptr);
+
+    HtmlViewer *viewer() const { return m_viewer; }
+    QComboBox *cardList() const { return m_cards; }
+    QComboBox *deviceList() const { return m_devices; }
+    QLabel *skinPicture() const { return m_skin; }
+    QLabel *titleLabel() const { return m_title; }
+    QToolButton *upButton() const { return m_up; }
+    QToolButton *downButton() const { return m_down; }
+    int scrollOffset() const { return m_scrollOffset; }
+
+    // Fills the device list: "normal", then the devices of the skin file.
+    void FillDeviceList();
+    // Applies the device named by the device list's text. Throws
+    // TarnelError when its picture or a colour cannot be read.
+    void cmbSKINSChange();
+    void btnUPClick();
+    void btnDOWNClick();
+    // Shows the card chosen in the card list, from the top, with its title.
+    // Throws TarnelError when its page cannot be loaded.
+    void lstCARDSSChange();
+    // The card names of the last preview; selects the first without
+    // showing it.
+    void setCardNames(const QStringList &names);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showPlainView();
+    void applyDevice(const QString &device);
+    void placeViewer();
+    QString chosenCardTitle() const;
+
+    const CardModel &m_model;
+    DialogService &m_dialogs;
+    QWidget *m_panel;
+    QComboBox *m_cards;
+    QComboBox *m_devices;
+    QLabel *m_skin;
+    HtmlViewer *m_viewer;
+    QLabel *m_title;
+    QToolButton *m_up;
+    QToolButton *m_down;
+    bool m_viewerFillsTab = true;
+    int m_scrollOffset = 0;
+};
