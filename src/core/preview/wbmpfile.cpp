@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace WbmpFile {
 
@@ -79,7 +80,9 @@ void writePreviewCopy(const QString &path, const QString &documentFolder, const 
     if (!target.startsWith(temp + QLatin1Char('/')))
         return;
     QDir().mkpath(QFileInfo(target).absolutePath());
-    if (!picture.save(target, "BMP"))
+    // Written whole or not at all: a viewer never finds half a picture.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
         throw TarnelError::cannotCreate(target);
 }
 
