@@ -9,8 +9,10 @@
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace art {
@@ -117,5 +119,18 @@ struct IconDef {
 void fileIcons(std::vector<IconDef> &out);   // icons_file.cpp
 void editIcons(std::vector<IconDef> &out);   // icons_edit.cpp
 void wmlIcons(std::vector<IconDef> &out);    // icons_wml.cpp
+
+// ---- device skins (skins.cpp) ----------------------------------------------
+
+struct PictureDef {
+    QString file;
+    QSize size;
+    std::function<void(QPainter &)> draw;   // draws on a transparent picture
+};
+
+// The phone pictures of the Preview tab, and the skins.ini that places the
+// screen, the card title and the arrow keys over them.
+void skinPictures(std::vector<PictureDef> &out);
+bool writeSkinsIni(const QString &path);
 
 } // namespace art

@@ -3,6 +3,11 @@
 // Draws the splash screen, the About picture, the application icon and the
 // toolbar icons, and writes them as PNG files into OUTDIR.  Toolbar icons
 // are written at 16 x 16 and, as NAME@2x.png, at 32 x 32.
+//
+// tarnel-artwork --skins OUTDIR
+//
+// Draws the phone pictures of the Preview tab and writes them, together
+// with the skins.ini that describes them, into OUTDIR.
 #include "artwork.h"
 
 #include <QDir>
@@ -42,13 +47,15 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: tarnel-artwork OUTDIR\n");
+    const bool skins = args.size() == 3 && args.at(1) == QLatin1String("--skins");
+    if (!skins && (args.size() != 2 || args.at(1).startsWith(QLatin1String("--")))) {
+        std::fprintf(stderr, "usage: tarnel-artwork OUTDIR\n"
+                             "       tarnel-artwork --skins OUTDIR\n");
         return 2;
     }
-    QDir dir(args.at(1));
+    QDir dir(args.last());
     if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "tarnel-artwork: cannot create %s\n", qPrintable(args.at(1)));
+        std::fprintf(stderr, "tarnel-artwork: cannot create %s\n", qPrintable(args.last()));
         return 1;
     }
 
@@ -61,6 +68,20 @@ int main(int argc, char *argv[])
         else
             ok = false;
     };
+
+    if (skins) {
+        std::vector<art::PictureDef> pictures;
+        art::skinPictures(pictures);
+        for (const art::PictureDef &picture : pictures)
+            out(picture.file, picture.size, true, picture.draw);
+        if (art::writeSkinsIni(dir.filePath(QStringLiteral("skins.ini"))))
+            ++written;
+        else
+            ok = false;
+        std::printf("tarnel-artwork: wrote %d files to %s\n", written,
+                    qPrintable(QDir::toNativeSeparators(dir.absolutePath())));
+        return ok ? 0 : 1;
+    }
 
     out(QStringLiteral("splash.png"), {420, 260}, false, art::drawSplash);
     out(QStringLiteral("about.png"), {321, 220}, false, art::drawAbout);
