@@ -1,0 +1,291 @@
+#include "guifixture.h"
+#include "testregistry.h"
+
+#include "preview/htmlviewer.h"
+#include "preview/previewtab.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+// Receives the web addresses the program hands to the desktop.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+QByteArray wbmp8x1(int byte)
+{
+    return QByteArray::fromHex("00000801") + QByteArray(1, char(byte));
+}
+
+QStringList itemsOf(const QComboBox *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+// A document window holding a page saved in the program folder's "site".
+struct PreviewFixture : GuiFixture
+{
+    QString site = folder.file(QStringLiteral("site"));
+
+    TMDIChild *openPage(const QByteArray &wml)
+    {
+        open(folder.write(QStringLiteral("site/page.wml"), wml));
+        return active();
+    }
+    PreviewTab *tab() const { return active()->preview(); }
+    void toPreview() const { active()->pages()->setCurrentIndex(2); }
+    void toWml() const { active()->pages()->setCurrentIndex(0); }
+    QString temp(const QString &name) const { return folder.file(QStringLiteral("temp/") + name); }
+    void chooseDevice(const QString &name) const
+    {
+        tab()->deviceList()->setCurrentText(name);
+        emit tab()->deviceList()->textActivated(name);
+    }
+    void writeSkin(const QByteArray &section, const QString &picture = QStringLiteral("phone.png"))
+    {
+        QImage image(200, 400, QImage::Format_RGB32);
+        image.fill(Qt::darkGray);
+        image.save(folder.file(QStringLiteral("skins/") + picture));
+        folder.write(QStringLiteral("skins/skins.ini"), "[phones]\n1=Test phone\n2=\n[Test phone]\n" + section);
+    }
+};
+
+} // namespace
+
+// The Preview tab through the real document window.
+class PreviewTabTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyEntryFromWmlRebuildsThePreview()
+    {
+        PreviewFixture f;
+        TMDIChild *child = f.openPage("<wml><card id=\"first\" title=\"One\">\r\n<p>Hello</p>\r\n</card></wml>");
+        f.toPreview();
+        QCOMPARE(itemsOf(f.tab()->cardList()), QStringList{"first"});
+        QCOMPARE(f.tab()->viewer()->currentFile(), f.temp(QStringLiteral("first.htm")));
+        QVERIFY(f.tab()->viewer()->toPlainText().contains(QStringLiteral("Hello")));
+        QCOMPARE(child->lastView, int(TMDIChild::ViewPreview));
+        QCOMPARE(child->editor()->caret(), 0);
+
+        f.toWml();
+        QCOMPARE(child->lastView, int(TMDIChild::ViewWml));
+        QVERIFY(f.main->action(QStringLiteral("EditFind"))->isEnabled());
+        child->editor()->setText(QStringLiteral("<wml><card id=\"second\">\r\n<p>Changed</p>\r\n</card></wml>"));
+        f.toPreview();
+        QCOMPARE(itemsOf(f.tab()->cardList()), QStringList{"second"});
+        QVERIFY(f.tab()->viewer()->toPlainText().contains(QStringLiteral("Changed")));
+        QVERIFY(!f.main->action(QStringLiteral("EditFind"))->isEnabled());
+        QVERIFY(f.dialogs->errors.isEmpty());
+    }
+
+    void documentWithoutCardsShowsAnEmptyPage()
+    {
+        PreviewFixture f;
+        f.openPage("<wml></wml>");
+        f.toPreview();
+        QCOMPARE(f.tab()->cardList()->count(), 0);
+        QCOMPARE(f.tab()->viewer()->currentFile(), f.temp(QStringLiteral(".htm")));
+        QVERIFY(f.dialogs->errors.isEmpty());
+    }
+
+    void cardLinksLoadTheirPageAndKeepTheList()
+    {
+        PreviewFixture f;
+        f.openPage("<wml><card id=\"intro\">\r\n<p><a href=\"#main\">Go</a></p>\r\n</card>"
+                   "<card id=\"main\">\r\n<p>Main card</p>\r\n</card></wml>");
+        f.toPreview();
+        HtmlViewer *viewer = f.tab()->viewer();
+        // A click on the link as a user makes it.
+        const QPoint at = viewer->cursorRect(viewer->cursorForPosition(QPoint(2, 2))).center();
+        QWidget *viewport = viewer->viewport();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &event);
+        }
+        QCOMPARE(viewer->currentFile(), f.temp(QStringLiteral("main.htm")));
+        QCOMPARE(f.tab()->cardList()->currentIndex(), 0);
+
+        bool handled = false;
+        f.active()->htmlLITEHotSpotClick(QStringLiteral("#nosuch"), handled);
+        QVERIFY(!handled);
+        QCOMPARE(f.dialogs->messages, QStringList{"Error opening nosuch.htm - Can't locate file: "
+                                                  + f.temp(QStringLiteral("nosuch.htm"))});
+        QCOMPARE(viewer->currentFile(), f.temp(QStringLiteral("main.htm")));
+    }
+
+    void webLinksGoToTheDesktopOnlyForHttp()
+    {
+        PreviewFixture f;
+        f.openPage("<wml><card id=\"a\">\r\n<p>x</p>\r\n</card></wml>");
+        f.toPreview();
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        bool handled = false;
+        f.active()->htmlLITEHotSpotClick(QStringLiteral("http://example.org/wap"), handled);
+        QVERIFY(!handled);
+        f.active()->htmlLITEHotSpotClick(QStringLiteral("https://example.org/wap"), handled);
+        f.active()->htmlLITEHotSpotClick(QStringLiteral("other.wml"), handled);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("http://example.org/wap"))});
+        QVERIFY(!handled);
+        QCOMPARE(f.tab()->viewer()->currentFile(), f.temp(QStringLiteral("a.htm")));
+    }
+
+    void cardIdsCannotLeaveTheTempFolder()
+    {
+        PreviewFixture f;
+        f.openPage("<wml><card id=\"../../evil\">\r\n<p>x</p>\r\n</card></wml>");
+        f.toPreview();
+        QVERIFY(QFile::exists(f.temp(QStringLiteral(".._.._evil.htm"))));
+        QVERIFY(!QFile::exists(f.folder.file(QStringLiteral("evil.htm"))));
+        bool handled = false;
+        f.active()->htmlLITEHotSpotClick(QStringLiteral("#../../evil"), handled);
+        QVERIFY(handled);
+    }
+
+    void skinPlacesTitleScreenAndButtons()
+    {
+        PreviewFixture f;
+        f.writeSkin("bmp=phone.png\nleft=24\ntop=90\nwidth=130\nheight=100\ncolor=#FF0000\ntitletop=70\n"
+                    "titletype=bold\ntitlesize=10\ntitlecolor=Yellow\nbtnupleft=80\nbtnuptop=300\nbtnupwidth=25\n"
+                    "btnupheight=20\nbtndownleft=80\nbtndowntop=330\nbtndownwidth=25\nbtndownheight=20\n");
+        f.folder.write(QStringLiteral("site/dot.wbmp"), wbmp8x1(0x80));
+        f.openPage("<wml><card id=\"a\" title=\"Title A\">\r\n<p><img src=\"dot.wbmp\" alt=\"\"/></p>\r\n</card></wml>");
+        PreviewTab *tab = f.tab();
+        QCOMPARE(itemsOf(tab->deviceList()), (QStringList{"normal", "Test phone"}));
+        f.toPreview();
+        f.chooseDevice(QStringLiteral("Test phone"));
+        QVERIFY(f.dialogs->errors.isEmpty());
+        QCOMPARE(tab->viewer()->geometry(), QRect(24, 90, 130, 100));
+        QCOMPARE(tab->viewer()->defaultBackground(), QColor(255, 0, 0));
+        QCOMPARE(tab->titleLabel()->x(), 24);
+        QCOMPARE(tab->titleLabel()->y(), 70);
+        QCOMPARE(tab->titleLabel()->width(), 130);
+        QVERIFY(tab->titleLabel()->alignment() & Qt::AlignHCenter);
+        QVERIFY(tab->titleLabel()->font().bold());
+        QCOMPARE(tab->titleLabel()->font().pointSize(), 10);
+        QCOMPARE(tab->titleLabel()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(tab->titleLabel()->text(), QStringLiteral("Title A"));
+        QCOMPARE(tab->upButton()->geometry(), QRect(80, 300, 25, 20));
+        QCOMPARE(tab->downButton()->geometry(), QRect(80, 330, 25, 20));
+        QVERIFY(tab->upButton()->isEnabled());
+        QVERIFY(tab->skinPicture()->isVisible());
+        QCOMPARE(tab->skinPicture()->pos(), QPoint(0, 25));
+
+        // The next entry decodes the pictures in the screen's red.
+        f.toWml();
+        f.toPreview();
+        QCOMPARE(QImage(f.temp(QStringLiteral("dot.bmp"))).pixel(0, 0), qRgb(255, 0, 0));
+
+        // NORMAL in capitals is the plain view again.
+        f.chooseDevice(QStringLiteral("NORMAL"));
+        QVERIFY(!tab->skinPicture()->isVisible());
+        QVERIFY(!tab->upButton()->isEnabled());
+        QCOMPARE(tab->viewer()->defaultBackground(), QColor(127, 175, 144));
+        QCOMPARE(tab->viewer()->geometry(), QRect(0, 25, tab->width(), tab->height() - 25));
+    }
+
+    void regularTitleUnlessBold()
+    {
+        PreviewFixture f;
+        f.writeSkin("bmp=phone.png\ncolor=white\ntitletype=heavy\n");
+        f.openPage("<wml><card id=\"a\">\r\n</card></wml>");
+        f.chooseDevice(QStringLiteral("Test phone"));
+        QVERIFY(!f.tab()->titleLabel()->font().bold());
+        QCOMPARE(f.tab()->titleLabel()->text(), QString());
+    }
+
+    void skinFailuresAreShown_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing picture") << QByteArray("bmp=gone.png\ncolor=white\n") << "Test phone"
+                                         << "Cannot open file SKINS/gone.png";
+        QTest::newRow("unknown extension") << QByteArray("bmp=phone.xyz\ncolor=white\n") << "Test phone"
+                                           << "Unknown picture file extension (.xyz)";
+        QTest::newRow("typed name without section") << QByteArray() << "Nokla" << "Unknown picture file extension (.)";
+        QTest::newRow("bad colour") << QByteArray("bmp=phone.png\ncolor=mauve\n") << "Test phone"
+                                    << "'clmauve' is not a valid integer value";
+        QTest::newRow("no colour") << QByteArray("bmp=phone.png\n") << "Test phone"
+                                   << "'cl' is not a valid integer value";
+    }
+    void skinFailuresAreShown()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, device);
+        QFETCH(QString, error);
+        PreviewFixture f;
+        f.writeSkin(section);
+        f.openPage("<wml><card id=\"a\">\r\n</card></wml>");
+        f.chooseDevice(device);
+        error.replace(QStringLiteral("SKINS"), f.folder.file(QStringLiteral("skins")));
+        QCOMPARE(f.dialogs->errors, QStringList{error + (error.endsWith(QLatin1Char(')')) ? "" : ".")});
+        QVERIFY(!f.tab()->skinPicture()->isVisible());
+    }
+
+    void scrollButtonsMoveTheOffset()
+    {
+        PreviewFixture f;
+        f.writeSkin("bmp=phone.png\ncolor=white\n");
+        f.openPage("<wml><card id=\"a\">\r\n<p>x</p>\r\n</card><card id=\"b\">\r\n<p>y</p>\r\n</card></wml>");
+        f.toPreview();
+        f.chooseDevice(QStringLiteral("Test phone"));
+        PreviewTab *tab = f.tab();
+        tab->upButton()->click();
+        QCOMPARE(tab->scrollOffset(), 0);
+        for (int i = 0; i < 3; ++i)
+            tab->downButton()->click();
+        tab->upButton()->click();
+        QCOMPARE(tab->scrollOffset(), 20);
+        // Entering the Preview again keeps the offset; choosing a card resets it.
+        f.toWml();
+        f.toPreview();
+        QCOMPARE(tab->scrollOffset(), 20);
+        tab->cardList()->setCurrentIndex(1);
+        QCOMPARE(tab->scrollOffset(), 0);
+        QCOMPARE(tab->viewer()->currentFile(), f.temp(QStringLiteral("b.htm")));
+    }
+
+    void failedEntryKeepsTheLastViewAndTriesAgain()
+    {
+        PreviewFixture f;
+        f.folder.write(QStringLiteral("site/cut.wbmp"), QByteArray::fromHex("0000"));
+        TMDIChild *child = f.openPage("<wml><card id=\"a\">\r\n<p><img src=\"cut.wbmp\" alt=\"\"/></p>\r\n</card></wml>");
+        f.toPreview();
+        QCOMPARE(f.dialogs->errors, QStringList{"Read beyond end of file."});
+        QCOMPARE(child->lastView, int(TMDIChild::ViewWml));
+        f.folder.write(QStringLiteral("site/cut.wbmp"), wbmp8x1(0));
+        f.toWml();
+        f.toPreview();
+        QCOMPARE(child->lastView, int(TMDIChild::ViewPreview));
+        QCOMPARE(f.dialogs->errors.size(), 1);
+    }
+};
+
+TARNEL_TEST(PreviewTabTest)
+
+#include "previewtabtest.moc"
