@@ -12,6 +12,60 @@ bool isContinuation(unsigned char byte)
     return (byte & 0xC0) == 0x80;
 }
 
+// The UTF-16 units of ASCII bytes, one each; returns their number.
+int widenAscii(const unsigned char *bytes, int byteCount, QString *text)
+{
+    text->resize(byteCount);
+    char16_t *units = reinterpret_cast<char16_t *>(text->data());
+    for (int i = 0; i < byteCount; ++i)
+        units[i] = bytes[i];
+    return byteCount;
+}
+
+// Decodes UTF-8 by hand so that every UTF-16 index has a byte offset (in
+// offsets, one past the last unit included), even for bytes that are not
+// UTF-8, which become one U+FFFD each. Returns the number of units.
+int decodeUtf8(const unsigned char *bytes, int byteCount, QString *text, std::vector<int> *offsets)
+{
+    text->resize(byteCount); // never fewer bytes than units
+    char16_t *units = reinterpret_cast<char16_t *>(text->data());
+    offsets->resize(size_t(byteCount) + 1);
+    int unitCount = 0;
+    int i = 0;
+    while (i < byteCount) {
+        const unsigned char lead = bytes[i];
+        const int length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6       ? 2
+            : (lead >> 4) == 0xE       ? 3
+            : (lead >> 3) == 0x1E      ? 4
+                                       : 0;
+        bool valid = length > 0 && i + length <= byteCount;
+        for (int k = 1; valid && k < length; ++k)
+            valid = isContinuation(bytes[i + k]);
+        char32_t code = QChar::ReplacementCharacter;
+        int used = 1;
+        if (valid) {
+            used = length;
+            code = length == 1 ? lead : lead & (0x7F >> length);
+            for (int k = 1; k < length; ++k)
+                code = (code << 6) | (bytes[i + k] & 0x3F);
+            if (code > 0x10FFFF)
+                code = QChar::ReplacementCharacter;
+        }
+        (*offsets)[size_t(unitCount)] = i;
+        if (code > 0xFFFF) {
+            units[unitCount++] = QChar::highSurrogate(code);
+            (*offsets)[size_t(unitCount)] = i;
+            units[unitCount++] = QChar::lowSurrogate(code);
+        } else {
+            units[unitCount++] = char16_t(code);
+        }
+        i += used;
+    }
+    (*offsets)[size_t(unitCount)] = byteCount;
+    return unitCount;
+}
+
 } // namespace
 
 WmlLexer::WmlLexer(TwmlHighlighter &highlighter, const QFont &baseFont, QObject *parent)
@@ -287,49 +341,11 @@ void WmlLexer::styleLine(int line, const unsigned char *bytes, int byteCount, in
                          RegionState *outgoing)
 {
     const long start = m_stylesStart + m_styles.size();
-    // Decode by hand so that every UTF-16 index has a byte offset, even in
-    // a line holding bytes that are not UTF-8.
     bool ascii = true;
     for (int i = 0; i < byteCount && ascii; ++i)
         ascii = bytes[i] < 0x80;
-    m_lineText.resize(byteCount);
-    char16_t *units = reinterpret_cast<char16_t *>(m_lineText.data());
-    int unitCount = 0;
-    if (ascii) {
-        for (int i = 0; i < byteCount; ++i)
-            units[i] = bytes[i];
-        unitCount = byteCount;
-    } else {
-        m_byteOffsets.resize(size_t(byteCount) + 1);
-        int i = 0;
-        while (i < byteCount) {
-            const unsigned char lead = bytes[i];
-            const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-            bool valid = length > 0 && i + length <= byteCount;
-            for (int k = 1; valid && k < length; ++k)
-                valid = isContinuation(bytes[i + k]);
-            char32_t code = QChar::ReplacementCharacter;
-            int used = 1;
-            if (valid) {
-                used = length;
-                code = length == 1 ? lead : lead & (0x7F >> length);
-                for (int k = 1; k < length; ++k)
-                    code = (code << 6) | (bytes[i + k] & 0x3F);
-                if (code > 0x10FFFF)
-                    code = QChar::ReplacementCharacter;
-            }
-            m_byteOffsets[size_t(unitCount)] = i;
-            if (code > 0xFFFF) {
-                units[unitCount++] = QChar::highSurrogate(code);
-                m_byteOffsets[size_t(unitCount)] = i;
-                units[unitCount++] = QChar::lowSurrogate(code);
-            } else {
-                units[unitCount++] = char16_t(code);
-            }
-            i += used;
-        }
-        m_byteOffsets[size_t(unitCount)] = byteCount;
-    }
+    const int unitCount = ascii ? widenAscii(bytes, byteCount, &m_lineText)
+                                : decodeUtf8(bytes, byteCount, &m_lineText, &m_byteOffsets);
     m_line.reset(QStringView(m_lineText.constData(), unitCount));
 
     const qsizetype base = m_styles.size();
