@@ -66,7 +66,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("classes");
 
-        // The documented examples.
+        // Whole tags.
         QTest::newRow("card with attributes")
             << R"(<card id="c1" title = 'T'>)"
             << R"(BKKKKTAAAVVVVTAAAAAAAVVVVB)";
@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("unknown tag") << "<foo>" << "BUUUB";
         QTest::newRow("postfield has no closing form") << "</postfield>" << "BUUUUUUUUUUB";
 
-        // The documented edge cases.
+        // Regions over lines, script blocks, odd names and quotes.
         QTest::newRow("comment over two lines") << "<!-- a\nb --> c" << "CCCCCC\nCCCCC..";
         QTest::newRow("tag split over lines") << "<card\nid=\"x\">" << "BKKKK\nAAAVVVB";
         QTest::newRow("script content is no tag")
