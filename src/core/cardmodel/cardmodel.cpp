@@ -194,19 +194,72 @@ int CardModel::setList(int slot, const QString &tagWord, const QString &first, c
     return int(m_lists.size() - 1);
 }
 
+const CardPage *CardModel::pageOfNumber(QStringView cardNumber) const
+{
+    // Pages are numbered 1, 2, ... in order; an area found by name wins
+    // should that ever not hold.
+    bool ok = false;
+    const int number = cardNumber.toInt(&ok);
+    if (ok && number >= 1 && size_t(number) <= m_pages.size() && m_pages[size_t(number) - 1]->number == number
+        && QStringView(m_pages[size_t(number) - 1]->areaName).mid(5) == cardNumber)
+        return m_pages[size_t(number) - 1].get();
+    return FindCardControl(QStringLiteral("oCard") + cardNumber.toString());
+}
+
+CardModel::Entry CardModel::entry(const QString &name) const
+{
+    Entry found;
+    // "OBJ_" + card number + "_" + element number
+    const qsizetype first = name.indexOf(QLatin1Char('_'));
+    const qsizetype second = first < 0 ? -1 : name.indexOf(QLatin1Char('_'), first + 1);
+    if (second < 0)
+        return found;
+    found.cardNumber = QStringView(name).mid(first + 1, second - first - 1);
+    found.page = pageOfNumber(found.cardNumber);
+    if (!found.page)
+        return found;
+    if (QStringView(name).mid(second + 1) == u"1") {
+        found.list = found.page->attributeList;
+        return found;
+    }
+    found.control = found.page->control(name);
+    found.list = found.control ? found.control->attributeList : -1;
+    return found;
+}
+
+QString CardModel::listTagWord(int slot) const
+{
+    return slot < 0 || size_t(slot) >= m_lists.size() ? QString() : m_lists[size_t(slot)].prepared->tagWord;
+}
+
+const QStringList *CardModel::listLines(int slot) const
+{
+    if (slot < 0 || size_t(slot) >= m_lists.size())
+        return nullptr;
+    const PendingList &pending = m_lists[size_t(slot)];
+    if (!pending.lines)
+        pending.lines = AttributeList::build(*pending.prepared, pending.values[0], pending.values[1],
+                                             pending.values[2]);
+    return &*pending.lines;
+}
+
 int CardModel::listSlot(const QString &name) const
 {
-    // "STRLIST_" + card number + "_" + element number
-    const QStringList parts = name.split(QLatin1Char('_'));
-    if (parts.size() != 3 || parts[0] != QLatin1String("STRLIST"))
+    // "STRLIST_" + card number + "_" + element number: the list of entry
+    // "OBJ_" + card number + "_" + element number.
+    if (!name.startsWith(QLatin1String("STRLIST_")) || name.count(QLatin1Char('_')) != 2)
         return -1;
-    const CardPage *page = FindCardControl(QStringLiteral("oCard") + parts[1]);
-    if (!page)
-        return -1;
-    if (parts[2] == QLatin1String("1"))
-        return page->attributeList;
-    const ElementControl *control = page->control(QStringLiteral("OBJ_") + parts[1] + QLatin1Char('_') + parts[2]);
-    return control ? control->attributeList : -1;
+    return entry(QStringLiteral("OBJ") + name.mid(7)).list;
+}
+
+const QStringList *CardModel::attributeList(const QString &name) const
+{
+    return listLines(listSlot(name));
+}
+
+QString CardModel::attributeListTagWord(const QString &name) const
+{
+    return listTagWord(listSlot(name));
 }
 
 std::shared_ptr<const AttributeList::PreparedTemplate> CardModel::tagTemplate(const QString &tagWord)
@@ -216,22 +269,4 @@ std::shared_ptr<const AttributeList::PreparedTemplate> CardModel::tagTemplate(co
         found = m_tagTemplates.insert(tagWord, std::make_shared<const AttributeList::PreparedTemplate>(
                                                    AttributeList::prepare(tagWord, AttributeList::ReadTagTemplate(tagWord))));
     return found.value();
-}
-
-const QStringList *CardModel::attributeList(const QString &name) const
-{
-    const int slot = listSlot(name);
-    if (slot < 0)
-        return nullptr;
-    const PendingList &pending = m_lists[size_t(slot)];
-    if (!pending.lines)
-        pending.lines = AttributeList::build(*pending.prepared, pending.values[0], pending.values[1],
-                                             pending.values[2]);
-    return &*pending.lines;
-}
-
-QString CardModel::attributeListTagWord(const QString &name) const
-{
-    const int slot = listSlot(name);
-    return slot < 0 ? QString() : m_lists[size_t(slot)].prepared->tagWord;
 }

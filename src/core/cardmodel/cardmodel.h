@@ -61,6 +61,19 @@ public:
     QString attributeListTagWord(const QString &name) const;
     int attributeListCount() const { return int(m_lists.size()); }
 
+    // What an element-list entry ("OBJ_" + card + "_" + element) stands for,
+    // found without building any name.
+    struct Entry
+    {
+        QStringView cardNumber;
+        const CardPage *page = nullptr;
+        const ElementControl *control = nullptr; // null for the card's own entry
+        int list = -1;                           // attribute list slot, -1 for none
+    };
+    Entry entry(const QString &name) const;
+    QString listTagWord(int slot) const;
+    const QStringList *listLines(int slot) const;
+
     int pageCount() const { return int(m_pages.size()); }
     const CardPage &page(int index) const { return *m_pages[size_t(index)]; }
 
@@ -76,6 +89,7 @@ private:
     void buildElementList(ElementControl &control, ElementKind kind);
     // The slot of the attribute list named "STRLIST_" + card + "_" + element.
     int listSlot(const QString &name) const;
+    const CardPage *pageOfNumber(QStringView cardNumber) const;
     // Tag templates are read from the tag list file once per build.
     std::shared_ptr<const AttributeList::PreparedTemplate> tagTemplate(const QString &tagWord);
 

@@ -2,8 +2,7 @@
 
 #include "cardmodel/cardmodel.h"
 #include "cardmodel/elementrecord.h"
-#include "common/documentfile.h"
-#include "common/words.h"
+#include "common/scratchfile.h"
 #include "editor/sourceeditor.h"
 
 #include <QDir>
@@ -24,7 +23,7 @@ void savePage(SourceEditor &buffer, QStringList lines, const QString &folder, co
     buffer.setLines(lines);
     const QString path = QDir(folder).filePath(pageFileName(cardName));
     // Lines end with CR LF, the last one too.
-    DocumentFile::save(path, buffer.text() + QStringLiteral("\r\n"), TextEncoding());
+    ScratchFile::write(path, (buffer.text() + QStringLiteral("\r\n")).toUtf8());
     if (result.firstPage.isEmpty())
         result.firstPage = path;
 }
@@ -79,29 +78,27 @@ Result BuildPreviewPages(const CardModel &model, const QString &folder, SourceEd
     QStringList lines = pageStart;
     QString currentCard = QStringLiteral("1");
     QString cardName;
-    for (const QString &entry : model.elementList) {
-        const QString cardNumber = Words::at(entry, 2, u"_");
-        if (cardNumber != currentCard) {
+    for (const QString &name : model.elementList) {
+        const CardModel::Entry entry = model.entry(name);
+        if (entry.cardNumber != currentCard) {
             savePage(buffer, lines, folder, cardName, result);
-            currentCard = cardNumber;
+            currentCard = entry.cardNumber.toString();
             lines = pageStart;
         }
-        const QString listName = QStringLiteral("STRLIST") + entry.mid(3);
-        const QString tagWord = model.attributeListTagWord(listName);
-        const CardPage *page = model.FindCardControl(QStringLiteral("oCard") + cardNumber);
-        const ElementControl *control = page ? page->control(entry) : nullptr;
+        const QString tagWord = model.listTagWord(entry.list);
         if (tagWord == QLatin1String("card")) {
-            cardName = ElementRecord::ReadElementAttribute(*model.attributeList(listName), QStringLiteral("ID=\""));
+            cardName = ElementRecord::ReadElementAttribute(*model.listLines(entry.list), QStringLiteral("ID=\""));
             if (cardName.isEmpty())
                 cardName = QStringLiteral("Card") + currentCard;
             result.cardNames << cardName;
             continue;
         }
+        const ElementControl *control = entry.control;
         QString line;
         if (!tagWord.isEmpty()) {
             const bool needsList = tagWord == QLatin1String("a") || tagWord == QLatin1String("img")
                                 || tagWord == QLatin1String("postfield") || tagWord == QLatin1String("do");
-            line = elementLine(tagWord, needsList ? model.attributeList(listName) : nullptr,
+            line = elementLine(tagWord, needsList ? model.listLines(entry.list) : nullptr,
                                control ? control->text : QString());
         } else if (control && control->kind == ElementKind::Unknown) {
             line = elementLine(QString(), nullptr, control->text);

@@ -3,12 +3,13 @@
 #include "wbmpdecoder.h"
 
 #include "common/programfolder.h"
+#include "common/scratchfile.h"
 #include "common/tarnelerror.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace WbmpFile {
 
@@ -80,10 +81,13 @@ void writePreviewCopy(const QString &path, const QString &documentFolder, const 
     if (!target.startsWith(temp + QLatin1Char('/')))
         return;
     QDir().mkpath(QFileInfo(target).absolutePath());
-    // Written whole or not at all: a viewer never finds half a picture.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "BMP"))
         throw TarnelError::cannotCreate(target);
+    // Written whole or not at all: a viewer never finds half a picture.
+    ScratchFile::write(target, bytes);
 }
 
 } // namespace WbmpFile
