@@ -11,6 +11,7 @@
 #include "widgetplacement.h"
 
 #include "editor/mdichild.h"
+#include "editor/tfrmfind.h"
 
 #include "common/programfolder.h"
 #include "common/tempfolder.h"
@@ -56,6 +57,7 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     createToolBar();
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
+    createFindDialog();
 
     m_storage.bindBool(QStringLiteral("tlacitkaMAIN_Maximized"), [this] { return m_toolBar->isMaximized(); },
                        [this](bool on) { m_toolBar->setMaximized(on); });
@@ -194,6 +196,10 @@ void TMainForm::connectCommands()
         {"FileExit", &TMainForm::FileExitExecute},
         {"EditUndo", &TMainForm::EditUndoExecute},
         {"EditRedo", &TMainForm::EditRedoExecute},
+        {"EditFind", &TMainForm::EditFindExecute},
+        {"EditFindNext", &TMainForm::EditFindNextExecute},
+        {"EditReplace", &TMainForm::EditReplaceExecute},
+        {"EditDelTag", &TMainForm::EditDelTagExecute},
     };
     for (const auto &[name, handler] : handlers) {
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
@@ -332,7 +338,10 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::saveSettings()
 {
-    runCommand([this] { m_storage.save(); });
+    runCommand([this] {
+        m_storage.save();
+        m_findDialog->saveSettings();
+    });
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -16,6 +16,7 @@ class QMdiSubWindow;
 class QMenu;
 class QPrinter;
 class StatusPanels;
+class TfrmFIND;
 class TMDIChild;
 
 // The main window: an MDI frame whose document windows each hold one WML
@@ -58,6 +59,7 @@ public:
     DialogService::FileRequest &OpenDialog1() { return m_openDialog; }
     StatusPanels *statusPanels() const { return m_statusBar; }
     PlainTextBuffer &edittemp() { return m_edittemp; }
+    TfrmFIND *findDialog() const { return m_findDialog; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -77,6 +79,10 @@ public:
     void FileExitExecute();
     void EditUndoExecute();
     void EditRedoExecute();
+    void EditFindExecute();
+    void EditFindNextExecute();
+    void EditReplaceExecute();
+    void EditDelTagExecute();
     void mmStatusBarClick();
     void Window1Click();
 
@@ -92,6 +98,7 @@ private:
     void createMenus();
     void createToolBar();
     void connectCommands();
+    void createFindDialog();
     void mergeChildMenus();
     void childActivated(QMdiSubWindow *window);
     void runCommand(const std::function<void()> &command);
@@ -114,6 +121,7 @@ private:
     QMenu *m_languageMenu = nullptr;
     QAction *m_statusBarItem = nullptr;
     PlainTextBuffer m_edittemp;
+    TfrmFIND *m_findDialog = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QWidget> m_splash;
     FormStorage m_storage;

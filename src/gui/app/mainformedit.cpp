@@ -1,0 +1,50 @@
+// The main window's find, replace and remove-tag commands.
+#include "mainform.h"
+
+#include "errordisplay.h"
+
+#include "editor/findreplace.h"
+#include "editor/mdichild.h"
+#include "editor/tfrmfind.h"
+#include "editor/wmleditor.h"
+
+void TMainForm::createFindDialog()
+{
+    // Made once and kept, so its texts and histories carry over.
+    m_findDialog = new TfrmFIND(
+        *m_dialogs,
+        [this]() -> SourceEditor * {
+            TMDIChild *child = activeChild();
+            return child ? child->editor() : nullptr;
+        },
+        this);
+    connect(m_findDialog, &QDialog::finished, this,
+            [this] { ErrorDisplay::run(*m_dialogs, [this] { m_findDialog->saveSettings(); }); });
+}
+
+void TMainForm::EditFindExecute()
+{
+    if (!activeChild())
+        return;
+    m_findDialog->prepareFind();
+    m_dialogs->runModal(*m_findDialog);
+}
+
+void TMainForm::EditReplaceExecute()
+{
+    if (!activeChild())
+        return;
+    m_findDialog->prepareReplace();
+    m_dialogs->runModal(*m_findDialog);
+}
+
+void TMainForm::EditFindNextExecute()
+{
+    m_findDialog->findNext();
+}
+
+void TMainForm::EditDelTagExecute()
+{
+    if (TMDIChild *child = activeChild())
+        FindReplace::removeTag(*child->editor());
+}
