@@ -99,6 +99,7 @@ private:
     void createToolBar();
     void connectCommands();
     void createFindDialog();
+    void runFindDialog();
     void mergeChildMenus();
     void childActivated(QMdiSubWindow *window);
     void runCommand(const std::function<void()> &command);

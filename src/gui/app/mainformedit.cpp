@@ -18,8 +18,13 @@ void TMainForm::createFindDialog()
             return child ? child->editor() : nullptr;
         },
         this);
-    connect(m_findDialog, &QDialog::finished, this,
-            [this] { ErrorDisplay::run(*m_dialogs, [this] { m_findDialog->saveSettings(); }); });
+}
+
+void TMainForm::runFindDialog()
+{
+    m_dialogs->runModal(*m_findDialog);
+    // The histories and switches are written each time the dialog closes.
+    ErrorDisplay::run(*m_dialogs, [this] { m_findDialog->saveSettings(); });
 }
 
 void TMainForm::EditFindExecute()
@@ -27,7 +32,7 @@ void TMainForm::EditFindExecute()
     if (!activeChild())
         return;
     m_findDialog->prepareFind();
-    m_dialogs->runModal(*m_findDialog);
+    runFindDialog();
 }
 
 void TMainForm::EditReplaceExecute()
@@ -35,7 +40,7 @@ void TMainForm::EditReplaceExecute()
     if (!activeChild())
         return;
     m_findDialog->prepareReplace();
-    m_dialogs->runModal(*m_findDialog);
+    runFindDialog();
 }
 
 void TMainForm::EditFindNextExecute()
