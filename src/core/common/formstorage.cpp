@@ -1,6 +1,7 @@
 #include "formstorage.h"
 
 #include "inifile.h"
+#include "placementkeys.h"
 #include "programfolder.h"
 #include "tarnelerror.h"
 
@@ -8,24 +9,9 @@
 
 namespace {
 
-const QString keyFlags = QStringLiteral("Flags");
-const QString keyShowCmd = QStringLiteral("ShowCmd");
-const QString keyPixelsPerInch = QStringLiteral("PixelsPerInch");
-const QString keyMinMaxPos = QStringLiteral("MinMaxPos");
-const QString keyNormPos = QStringLiteral("NormPos");
-const QString keyVisible = QStringLiteral("Visible");
-
 QString boolText(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-// Reads a key for the current screen size first, then the plain key.
-QString screenValue(const IniFile &ini, const QString &section, const QString &key, const QString &suffix)
-{
-    if (ini.contains(section, key + suffix))
-        return ini.value(section, key + suffix);
-    return ini.value(section, key);
 }
 
 } // namespace
@@ -97,35 +83,17 @@ void FormStorage::restorePlacement(const IniFile &ini) const
 {
     if (!ini.hasSection(m_section))
         return;
-    const ScreenMetrics screen = m_screen ? m_screen() : ScreenMetrics();
-    WindowPlacement placement;
-    placement.flags = ini.intValue(m_section, keyFlags, 0);
-    placement.showCmd = ini.intValue(m_section, keyShowCmd, WindowPlacement::Normal);
-    placement.visible = ini.intValue(m_section, keyVisible, 1) != 0;
-    PlacementText::toPoints(screenValue(ini, m_section, keyMinMaxPos, screen.sizeSuffix()),
-                            &placement.minimizedPosition, &placement.maximizedPosition);
-    bool leftBeforeRight = false;
-    const bool hasBounds = PlacementText::toRect(screenValue(ini, m_section, keyNormPos, screen.sizeSuffix()),
-                                                 &placement.normalBounds, &leftBeforeRight);
-    const bool sameResolution = ini.intValue(m_section, keyPixelsPerInch, -1) == screen.pixelsPerInch;
-    if (hasBounds && leftBeforeRight && sameResolution)
-        m_applyPlacement(placement);
+    const auto read = [&](const QString &key) {
+        return ini.contains(m_section, key) ? ini.value(m_section, key) : QString();
+    };
+    if (const auto placement = PlacementKeys::read(read, m_screen ? m_screen() : ScreenMetrics()))
+        m_applyPlacement(*placement);
 }
 
 void FormStorage::savePlacement(IniFile &ini) const
 {
-    const WindowPlacement placement = m_getPlacement();
-    const ScreenMetrics screen = m_screen ? m_screen() : ScreenMetrics();
-    const QString minMax = PlacementText::fromPoints(placement.minimizedPosition, placement.maximizedPosition);
-    const QString normal = PlacementText::fromRect(placement.normalBounds);
-    ini.setValue(m_section, keyFlags, QString::number(placement.flags));
-    ini.setValue(m_section, keyShowCmd, QString::number(placement.showCmd));
-    ini.setValue(m_section, keyPixelsPerInch, QString::number(screen.pixelsPerInch));
-    ini.setValue(m_section, keyMinMaxPos, minMax);
-    ini.setValue(m_section, keyNormPos, normal);
-    ini.setValue(m_section, keyVisible, placement.visible ? QStringLiteral("1") : QStringLiteral("0"));
-    ini.setValue(m_section, keyMinMaxPos + screen.sizeSuffix(), minMax);
-    ini.setValue(m_section, keyNormPos + screen.sizeSuffix(), normal);
+    PlacementKeys::write([&](const QString &key, const QString &value) { ini.setValue(m_section, key, value); },
+                         m_getPlacement(), m_screen ? m_screen() : ScreenMetrics());
 }
 
 void FormStorage::save() const

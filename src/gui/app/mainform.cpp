@@ -58,6 +58,7 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
     createFindDialog();
+    createHelpWindow();
 
     m_storage.bindBool(QStringLiteral("tlacitkaMAIN_Maximized"), [this] { return m_toolBar->isMaximized(); },
                        [this](bool on) { m_toolBar->setMaximized(on); });
@@ -134,12 +135,12 @@ void TMainForm::createMenus()
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     contents->setStatusTip(tr("Information about program"));
     contents->setIcon(QIcon(QStringLiteral(":/artwork/help.png")));
-    QAction *context = m_helpMenu->addAction(tr("&Context help"));
+    // Context help is kept out of the menu; its shortcut works in the
+    // window (a hidden QAction would lose its shortcut).
+    auto *context = new QAction(tr("&Context help"), this);
     context->setObjectName(QStringLiteral("itmTaghelp"));
     context->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     context->setStatusTip(tr("WML syntax help"));
-    context->setVisible(false);
-    // A hidden menu item's shortcut still works when the window holds it.
     addAction(context);
     addAction(contents);
     m_helpMenu->addSeparator();
@@ -200,6 +201,9 @@ void TMainForm::connectCommands()
         {"EditFindNext", &TMainForm::EditFindNextExecute},
         {"EditReplace", &TMainForm::EditReplaceExecute},
         {"EditDelTag", &TMainForm::EditDelTagExecute},
+        {"WAPhelp1", &TMainForm::WAPhelp1Click},
+        {"itmTaghelp", &TMainForm::itmTaghelpClick},
+        {"mmAbout", &TMainForm::mmAboutClick},
     };
     for (const auto &[name, handler] : handlers) {
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this,

@@ -17,6 +17,7 @@ class QMenu;
 class QPrinter;
 class StatusPanels;
 class TfrmFIND;
+class TfrmWAPHELP;
 class TMDIChild;
 
 // The main window: an MDI frame whose document windows each hold one WML
@@ -60,6 +61,7 @@ public:
     StatusPanels *statusPanels() const { return m_statusBar; }
     PlainTextBuffer &edittemp() { return m_edittemp; }
     TfrmFIND *findDialog() const { return m_findDialog; }
+    TfrmWAPHELP *helpWindow() const { return m_helpWindow; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -83,6 +85,9 @@ public:
     void EditFindNextExecute();
     void EditReplaceExecute();
     void EditDelTagExecute();
+    void WAPhelp1Click();
+    void itmTaghelpClick();
+    void mmAboutClick();
     void mmStatusBarClick();
     void Window1Click();
 
@@ -100,6 +105,7 @@ private:
     void connectCommands();
     void createFindDialog();
     void runFindDialog();
+    void createHelpWindow();
     void mergeChildMenus();
     void childActivated(QMdiSubWindow *window);
     void runCommand(const std::function<void()> &command);
@@ -123,6 +129,7 @@ private:
     QAction *m_statusBarItem = nullptr;
     PlainTextBuffer m_edittemp;
     TfrmFIND *m_findDialog = nullptr;
+    TfrmWAPHELP *m_helpWindow = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QWidget> m_splash;
     FormStorage m_storage;
