@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <curl/curl.h>
+
+class TransferControl;
+
+// One libcurl transfer, run to its end on the calling thread. The clients
+// set the protocol's options on handle() and call perform(). The transfer
+// honours the control's connect and stall time-outs and its cancel flag,
+// and reports progress to it. Every connection it opened is closed when
+// the object goes, whatever happened, so no half-open connection lingers.
+class CurlTransfer
+{
+public:
+    explicit CurlTransfer(TransferControl &control);
+    ~CurlTransfer();
+    CurlTransfer(const CurlTransfer &) = delete;
+    CurlTransfer &operator=(const CurlTransfer &) = delete;
+
+    CURL *handle() const { return m_easy; }
+
+    // Options whose failure would be a programming error; they are checked
+    // once, in perform().
+    template <typename T> void set(CURLoption option, T value)
+    {
+        if (m_setupFailure == CURLE_OK)
+            m_setupFailure = curl_easy_setopt(m_easy, option, value);
+    }
+    void setText(CURLoption option, const QString &text);
+
+    // The response body goes into body.
+    void receiveInto(QByteArray *body);
+    // The request body comes from data, which must outlive perform().
+    void sendFrom(const QByteArray *data);
+
+    // Throws TarnelError with libcurl's text, followed by the server's last
+    // error reply when there was one, "Transfer cancelled" after a cancel
+    // and "The transfer stalled: ..." when nothing moved for too long.
+    void perform();
+
+private:
+    static size_t write(char *data, size_t size, size_t count, void *self);
+    static size_t read(char *data, size_t size, size_t count, void *self);
+    static int progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal, curl_off_t upNow);
+    static int debug(CURL *, curl_infotype type, char *data, size_t size, void *self);
+    void touch();
+    QString failureText(CURLcode code) const;
+
+    TransferControl &m_control;
+    CURL *m_easy = nullptr;
+    CURLM *m_multi = nullptr;
+    bool m_added = false;
+    CURLcode m_setupFailure = CURLE_OK;
+    QByteArray *m_body = nullptr;
+    const QByteArray *m_upload = nullptr;
+    qint64 m_uploadOffset = 0;
+    qint64 m_lastBytes = -1;
+    QByteArray m_lastReply;
+    std::chrono::steady_clock::time_point m_lastActivity;
+    char m_error[CURL_ERROR_SIZE] = {};
+};

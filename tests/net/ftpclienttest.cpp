@@ -1,0 +1,191 @@
+#include "localserver.h"
+#include "testregistry.h"
+
+#include "common/tarnelerror.h"
+#include "net/ftpclient.h"
+#include "net/transfercontrol.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// 8-bit bytes and both line breaks must arrive unchanged.
+const QByteArray page = "<wml>\r\n<card><p>\xe9t\xe9</p></card>\n</wml>";
+const TransferLimits testLimits{2000ms, 400ms};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The error text of a download or upload, "" when it worked.
+template <typename Fn> QString errorOf(Fn fn)
+{
+    try {
+        fn();
+    } catch (const TarnelError &error) {
+        return error.text();
+    }
+    return QString();
+}
+
+} // namespace
+
+// The FTP client against pyftpdlib and small hand-made servers on 127.0.0.1.
+class FtpClientTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+    std::unique_ptr<LocalServer> m_ftp;
+    std::unique_ptr<LocalServer> m_proxy;
+    std::unique_ptr<LocalServer> m_silent;
+    std::unique_ptr<LocalServer> m_drop;
+
+    FtpLogin alice() const
+    {
+        return {QStringLiteral("127.0.0.1"), m_ftp->port(), QStringLiteral("alice"), QStringLiteral("s3cret"), {}};
+    }
+    QByteArray download(const FtpLogin &login, const QString &remote) const
+    {
+        TransferControl control(testLimits);
+        return FtpClient::download(login, remote, control);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir(m_root.path()).mkpath(QStringLiteral("pub"));
+        QDir(m_root.path()).mkpath(QStringLiteral("up"));
+        writeFile(m_root.filePath(QStringLiteral("pub/page.wml")), page);
+        writeFile(m_root.filePath(QStringLiteral("pub/my page.wml")), page);
+        m_ftp = std::make_unique<LocalServer>(QStringList{"ftp", m_root.path(), "alice", "s3cret"});
+        m_proxy = std::make_unique<LocalServer>(QStringList{"ftpproxy"});
+        m_silent = std::make_unique<LocalServer>(QStringList{"silent"});
+        m_drop = std::make_unique<LocalServer>(QStringList{"ftpdrop"});
+        QVERIFY(m_ftp->isRunning() && m_proxy->isRunning() && m_silent->isRunning() && m_drop->isRunning());
+    }
+
+    void cleanupTestCase()
+    {
+        m_ftp.reset();
+        m_proxy.reset();
+        m_silent.reset();
+        m_drop.reset();
+    }
+
+    void downloadsWithUserAndPasswordThenQuits_data()
+    {
+        QTest::addColumn<QString>("remote");
+        QTest::addColumn<QString>("retrieve");
+        QTest::newRow("relative path") << "pub/page.wml" << "RETR pub/page.wml";
+        QTest::newRow("absolute path") << "/pub/page.wml" << "RETR /pub/page.wml";
+        QTest::newRow("space in the name") << "pub/my page.wml" << "RETR pub/my page.wml";
+    }
+    void downloadsWithUserAndPasswordThenQuits()
+    {
+        QFETCH(QString, remote);
+        QFETCH(QString, retrieve);
+        const qsizetype before = m_ftp->log().size();
+        QCOMPARE(download(alice(), remote), page);
+        const QStringList session = m_ftp->log().mid(before);
+        QCOMPARE(session.mid(0, 2), (QStringList{"USER alice", "PASS s3cret"}));
+        QVERIFY2(session.contains(retrieve), qPrintable(session.join(" | ")));
+        QVERIFY(session.contains(QStringLiteral("TYPE I")));
+        QCOMPARE(session.last(), QStringLiteral("QUIT"));
+    }
+
+    void uploadsUnderTheRemotePath_data()
+    {
+        QTest::addColumn<QString>("remote");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("into a folder") << "/up/my_page.wml" << "up/my_page.wml";
+        QTest::newRow("into the root") << "/top.wml" << "top.wml";
+        QTest::newRow("relative to the log-in folder") << "up/rel.wml" << "up/rel.wml";
+    }
+    void uploadsUnderTheRemotePath()
+    {
+        QFETCH(QString, remote);
+        QFETCH(QString, stored);
+        TransferControl control(testLimits);
+        const qsizetype before = m_ftp->log().size();
+        FtpClient::upload(alice(), remote, page, control);
+        QCOMPARE(readFile(m_root.filePath(stored)), page);
+        QCOMPARE(control.bytesDone(), qint64(page.size()));
+        const QStringList session = m_ftp->log().mid(before);
+        QVERIFY(session.contains(QStringLiteral("STOR ") + remote));
+        QCOMPARE(session.last(), QStringLiteral("QUIT"));
+    }
+
+    void logsInThroughTheProxyAsUserAtHost()
+    {
+        FtpLogin login = alice();
+        login.proxy = {QStringLiteral("127.0.0.1"), m_proxy->port()};
+        const qsizetype before = m_ftp->log().size();
+        QCOMPARE(download(login, QStringLiteral("pub/page.wml")), page);
+        QCOMPARE(m_proxy->log().last(), QStringLiteral("USER alice@127.0.0.1:%1").arg(m_ftp->port()));
+        // The proxy logged in upstream as the user alone, with the password.
+        QCOMPARE(m_ftp->log().mid(before, 2), (QStringList{"USER alice", "PASS s3cret"}));
+    }
+
+    void failuresAreReportedAndTheNextTransferWorks_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("wrong password") << "password" << "530";
+        QTest::newRow("missing file") << "missing" << "550";
+        QTest::newRow("upload into a missing folder") << "nofolder" << "550";
+        QTest::newRow("refused port") << "refused" << "Couldn't connect to server";
+        QTest::newRow("server that never greets") << "silent" << "nothing moved for 0.4 seconds";
+        QTest::newRow("connection dropped mid-download") << "drop" << "99000 bytes remaining";
+    }
+    void failuresAreReportedAndTheNextTransferWorks()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, error);
+        FtpLogin login = alice();
+        QString remote = QStringLiteral("pub/page.wml");
+        if (kind == QLatin1String("password"))
+            login.password = QStringLiteral("wrong");
+        else if (kind == QLatin1String("missing"))
+            remote = QStringLiteral("pub/none.wml");
+        else if (kind == QLatin1String("refused"))
+            login.port = LocalServer::refusedPort();
+        else if (kind == QLatin1String("silent"))
+            login.port = m_silent->port();
+        else if (kind == QLatin1String("drop"))
+            login.port = m_drop->port();
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray received;
+        const QString text = errorOf([&] {
+            TransferControl control(testLimits);
+            if (kind == QLatin1String("nofolder"))
+                FtpClient::upload(login, QStringLiteral("/nowhere/a.wml"), page, control);
+            else
+                received = FtpClient::download(login, remote, control);
+        });
+        QVERIFY2(text.contains(error), qPrintable(text));
+        QVERIFY(received.isEmpty());
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(download(alice(), QStringLiteral("pub/page.wml")), page);
+    }
+};
+
+TARNEL_TEST(FtpClientTest)
+#include "ftpclienttest.moc"
