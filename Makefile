@@ -24,8 +24,13 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/tarnel $(SAMPLE)
 
+# The suite runs twice: as built, and built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any report fails.
 test: build
 	@bash scripts/run-tests.sh $(BUILD_DIR)
+	@cmake -S . -B build-asan $(CMAKE_FLAGS) -DTARNEL_SANITIZE=ON >/dev/null
+	@cmake --build build-asan
+	@bash scripts/run-tests.sh build-asan
 
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNEL_BENCH=ON >/dev/null
@@ -41,4 +46,4 @@ fuzz: deps
 	@bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR) build-bench build-fuzz
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan

@@ -11,5 +11,11 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$scratch/runtime"
 export XDG_CONFIG_HOME="$scratch/config"
 export HOME="$scratch"
+# Sanitizer builds: every report is fatal; leaks inside Qt and system
+# libraries are listed in the suppression file with their reasons.
+root=$(cd "$(dirname "$0")/.." && pwd)
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0
+export LSAN_OPTIONS=suppressions=$root/scripts/sanitizer-suppressions.txt:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build_dir"
 ctest --output-on-failure --timeout 240

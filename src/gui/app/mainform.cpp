@@ -80,6 +80,10 @@ TMainForm::~TMainForm()
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
     for (QMdiSubWindow *window : windows)
         delete window;
+    // Also those closed but still waiting to be deleted.
+    const QList<TMDIChild *> closing = findChildren<TMDIChild *>();
+    for (TMDIChild *child : closing)
+        delete child;
     TempFolder::clear(ProgramFolder::tempFolder());
 }
 
