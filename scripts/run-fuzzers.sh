@@ -16,7 +16,7 @@ for fuzzer in "$build_dir"/bin/*_fuzz; do
   name=$(basename "$fuzzer" _fuzz)
   mkdir -p "$scratch/$name"
   echo "== $name: ${seconds} s"
-  "$fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+  "$fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=1 -rss_limit_mb=1024 \
     -artifact_prefix="$artifacts/$name-" "$scratch/$name" "$root/fuzz/corpus/$name" >"$scratch/$name.log" 2>&1
   status=$?
   if [ "$status" -ne 0 ]; then
