@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick
-  python3-pyftpdlib
+  python3 python3-pyftpdlib
   poppler-utils
 )
 

@@ -196,6 +196,8 @@ void TMainForm::connectCommands()
         {"FileSave", &TMainForm::FileSaveExecute},
         {"FileSaveAs", &TMainForm::FileSaveAsExecute},
         {"FileSaveAll", &TMainForm::FileSaveAllExecute},
+        {"FileOpenURL", &TMainForm::FileOpenURLExecute},
+        {"FileSaveFtp", &TMainForm::FileSaveFtpExecute},
         {"FilePrint", &TMainForm::FilePrintExecute},
         {"FilePrintSetup", &TMainForm::FilePrintSetupExecute},
         {"FileExit", &TMainForm::FileExitExecute},

@@ -4,6 +4,7 @@
 
 #include "common/formstorage.h"
 #include "editor/plaintextbuffer.h"
+#include "net/transferlimits.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -66,6 +67,11 @@ public:
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
     QMenu *languageMenu() const { return m_languageMenu; }
     QPrinter &printer();
+    // Time-outs of Open from URL and Save to FTP (tests shorten them), and
+    // the folder downloads go to (empty: the system's temporary folder).
+    TransferLimits &transferLimits() { return m_transferLimits; }
+    QString downloadFolder() const;
+    void setDownloadFolder(const QString &folder) { m_downloadFolder = folder; }
 
     // --- command handlers
     void FileNewExecute();
@@ -74,6 +80,8 @@ public:
     void FileSaveExecute();
     void FileSaveAsExecute();
     void FileSaveAllExecute();
+    void FileOpenURLExecute();
+    void FileSaveFtpExecute();
     void FileCloseExecute();
     void FileCloseAllExecute();
     void FilePrintExecute();
@@ -135,4 +143,6 @@ private:
     FormStorage m_storage;
     bool m_settingsRestored = false;
     bool m_closing = false;
+    TransferLimits m_transferLimits;
+    QString m_downloadFolder;
 };
