@@ -8,7 +8,7 @@ CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
 SAMPLE ?= samples/welcome.wml
 
-.PHONY: all deps configure build run test bench fuzz install clean
+.PHONY: all deps configure build run test bench fuzz install uninstall package clean
 
 all: build
 
@@ -36,6 +36,21 @@ bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNEL_BENCH=ON >/dev/null
 	@cmake --build build-bench --target benchmarks
 	@bash scripts/run-benchmarks.sh build-bench
+
+# Installs into PREFIX (/opt/tarnel unless given) plus the desktop entry,
+# icon and file types; uninstall removes what the last install put there.
+PREFIX ?= /opt/tarnel
+install: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@cmake --build $(BUILD_DIR)
+	@cmake --install $(BUILD_DIR)
+
+uninstall:
+	@cmake --build $(BUILD_DIR) --target uninstall
+
+# A Debian package in $(BUILD_DIR).
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # libFuzzer targets built with clang and sanitizers, each run FUZZ_SECONDS.
 FUZZ_SECONDS ?= 30

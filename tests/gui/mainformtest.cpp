@@ -5,6 +5,7 @@
 #include "common/inifile.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolButton>
@@ -152,14 +153,34 @@ private slots:
         QCOMPARE(f.main->geometry().size(), QSize(640, 480));
     }
 
-    void settingsThatCannotBeWrittenAreReported()
+    void settingsGoToTheUserWhenTheProgramFolderRefusesThem()
     {
         GuiFixture f;
+        const QString userIni = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                              + QStringLiteral("/tarnel/tarnel.ini");
+        QFile::remove(userIni);
         if (!f.folder.makeUnwritable(f.folder.path()))
             QSKIP("this machine cannot make a folder unwritable");
         QVERIFY(f.main->close());
+        QCOMPARE(f.dialogs->errors, QStringList());
+        QVERIFY(!QFile::exists(f.folder.file(QStringLiteral("tarnel.ini"))));
+        QVERIFY(IniFile::load(userIni).hasSection(QStringLiteral("TMainForm")));
+        QFile::remove(userIni);
+    }
+
+    void settingsThatCannotBeWrittenAreReported()
+    {
+        GuiFixture f;
+        const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                 + QStringLiteral("/tarnel");
+        QDir().mkpath(userFolder);
+        QFile::remove(userFolder + QStringLiteral("/tarnel.ini"));
+        // Neither beside the program nor in the user's folder.
+        if (!f.folder.makeUnwritable(f.folder.path()) || !f.folder.makeUnwritable(userFolder))
+            QSKIP("this machine cannot make a folder unwritable");
+        QVERIFY(f.main->close());
         QCOMPARE(f.dialogs->errors,
-                 QStringList{QStringLiteral("Unable to write to ") + f.folder.file(QStringLiteral("tarnel.ini")) + "."});
+                 QStringList{QStringLiteral("Unable to write to ") + userFolder + QStringLiteral("/tarnel.ini.")});
     }
 
     void exitAsksTheActiveDocumentFirst()

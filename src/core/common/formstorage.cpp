@@ -17,8 +17,14 @@ QString boolText(bool value)
 } // namespace
 
 FormStorage::FormStorage(QString section, QString iniPath)
-    : m_section(std::move(section)), m_iniPath(iniPath.isEmpty() ? ProgramFolder::settingsFile() : iniPath)
+    : m_section(std::move(section)), m_iniPath(std::move(iniPath))
 {
+}
+
+QString FormStorage::iniPath() const
+{
+    // Looked up each time: where settings may go can change while running.
+    return m_iniPath.isEmpty() ? ProgramFolder::settingsFile() : m_iniPath;
 }
 
 void FormStorage::bindBool(const QString &key, std::function<bool()> get, std::function<void(bool)> set)
@@ -57,7 +63,7 @@ void FormStorage::bindPlacement(std::function<WindowPlacement()> get,
 
 void FormStorage::restore() const
 {
-    const IniFile ini = IniFile::load(m_iniPath);
+    const IniFile ini = IniFile::load(iniPath());
     if (m_applyPlacement)
         restorePlacement(ini);
     for (const Binding &binding : m_bindings) {
@@ -98,7 +104,8 @@ void FormStorage::savePlacement(IniFile &ini) const
 
 void FormStorage::save() const
 {
-    IniFile ini = IniFile::load(m_iniPath);
+    const QString path = iniPath();
+    IniFile ini = IniFile::load(path);
     if (m_getPlacement)
         savePlacement(ini);
     for (const Binding &binding : m_bindings) {
@@ -115,6 +122,6 @@ void FormStorage::save() const
         for (int i = 0; i < items.size(); ++i)
             ini.setValue(listSection, QStringLiteral("Item%1").arg(i), items[i]);
     }
-    if (!ini.save(m_iniPath))
-        throw TarnelError(QCoreApplication::translate("FormStorage", "Unable to write to %1").arg(m_iniPath));
+    if (!ini.save(path))
+        throw TarnelError(QCoreApplication::translate("FormStorage", "Unable to write to %1").arg(path));
 }

@@ -21,7 +21,7 @@ public:
     explicit FormStorage(QString section, QString iniPath = QString());
 
     const QString &section() const { return m_section; }
-    const QString &iniPath() const { return m_iniPath; }
+    QString iniPath() const;
 
     void bindBool(const QString &key, std::function<bool()> get, std::function<void(bool)> set);
     void bindText(const QString &key, std::function<QString()> get, std::function<void(const QString &)> set);

@@ -12,6 +12,10 @@ QString path();
 // A path inside the program folder; relative may use "/" or "\" between parts.
 QString file(const QString &relative);
 
+// "tarnel.ini" and "temp" lie beside the program when it may write there;
+// otherwise (a copy installed for all users) they are the user's own,
+// "tarnel/tarnel.ini" in the configuration folder and "tarnel/temp" in the
+// cache folder.
 QString settingsFile();   // "tarnel.ini"
 QString dataFolder();     // "data"
 QString tempFolder();     // "temp"

@@ -1,0 +1,11 @@
+# Removes every file listed in the install manifest.
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "Nothing to remove: ${MANIFEST} does not exist (run make install first)")
+endif()
+file(STRINGS "${MANIFEST}" files)
+foreach(file ${files})
+  if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+    file(REMOVE "${file}")
+    message(STATUS "Removed ${file}")
+  endif()
+endforeach()
