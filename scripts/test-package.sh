@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder, unpacks it into a scratch
+# root and runs tarnel-preview from there on the sample deck.
+set -euo pipefail
+build_dir=$(cd "${1:-build}" && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+(cd "$scratch" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$scratch/out" >/dev/null)
+deb=$(ls "$scratch"/out/*.deb)
+dpkg-deb --field "$deb" Depends | grep -q "libqt6core6" || { echo "package lacks its Qt dependency" >&2; exit 1; }
+dpkg -x "$deb" "$scratch/root"
+prefix=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep '/tarnel-preview$' | sed 's#^\./##; s#/tarnel-preview$##')
+for f in tarnel tarnel-preview tarnel-highlight data/check.ini skins/skins.ini HELP/content.htm; do
+  [ -e "$scratch/root/$prefix/$f" ] || { echo "package lacks $prefix/$f" >&2; exit 1; }
+done
+for f in usr/share/applications/tarnel.desktop usr/share/mime/packages/tarnel.xml \
+         usr/share/icons/hicolor/256x256/apps/tarnel.png; do
+  [ -e "$scratch/root/$f" ] || { echo "package lacks $f" >&2; exit 1; }
+done
+names=$(env -u TARNEL_PROGRAM_DIR "$scratch/root/$prefix/tarnel-preview" "$root/samples/welcome.wml" "$scratch/pages")
+[ "$(echo "$names" | head -n 1)" = "welcome" ] || { echo "unexpected card names: $names" >&2; exit 1; }
+[ -s "$scratch/pages/welcome.htm" ] && [ -s "$scratch/pages/logo.bmp" ] || { echo "pages missing" >&2; exit 1; }
+echo "package $(basename "$deb") installs and previews"
