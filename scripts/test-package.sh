@@ -14,10 +14,10 @@ prefix=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep '/tarnel-preview$' | sed '
 for f in tarnel tarnel-preview tarnel-highlight data/check.ini skins/skins.ini HELP/content.htm; do
   [ -e "$scratch/root/$prefix/$f" ] || { echo "package lacks $prefix/$f" >&2; exit 1; }
 done
-for f in usr/share/applications/tarnel.desktop usr/share/mime/packages/tarnel.xml \
-         usr/share/icons/hicolor/256x256/apps/tarnel.png; do
-  [ -e "$scratch/root/$f" ] || { echo "package lacks $f" >&2; exit 1; }
+for f in applications/tarnel.desktop mime/packages/tarnel.xml icons/hicolor/256x256/apps/tarnel.png; do
+  find "$scratch/root" -path "*/share/$f" | grep -q . || { echo "package lacks share/$f" >&2; exit 1; }
 done
+grep -q "^Exec=/$prefix/tarnel %F" "$(find "$scratch/root" -name tarnel.desktop)" || { echo "desktop entry runs the wrong program" >&2; exit 1; }
 names=$(env -u TARNEL_PROGRAM_DIR "$scratch/root/$prefix/tarnel-preview" "$root/samples/welcome.wml" "$scratch/pages")
 [ "$(echo "$names" | head -n 1)" = "welcome" ] || { echo "unexpected card names: $names" >&2; exit 1; }
 [ -s "$scratch/pages/welcome.htm" ] && [ -s "$scratch/pages/logo.bmp" ] || { echo "pages missing" >&2; exit 1; }
