@@ -4,6 +4,8 @@
 #include "editor/plaintextbuffer.h"
 #include "preview/previewroad.h"
 
+#include "benchdeck.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,16 +15,13 @@ namespace {
 
 struct Site
 {
-    QTemporaryDir dir;
+    BenchDeck::ProgramFolder folder;
+    QTemporaryDir &dir = folder.dir;
     QString deckPath;
     QString source;
 
     Site()
     {
-        QDir().mkpath(dir.filePath(QStringLiteral("program/data")));
-        QFile::copy(QStringLiteral(TARNEL_SOURCE_DIR "/data/check.ini"),
-                    dir.filePath(QStringLiteral("program/data/check.ini")));
-        qputenv("TARNEL_PROGRAM_DIR", dir.filePath(QStringLiteral("program")).toLocal8Bit());
         QDir().mkpath(dir.filePath(QStringLiteral("site/pics")));
 
         // 50 pictures of 96 x 48 pixels.
@@ -39,30 +38,7 @@ struct Site
         for (int card = 0; card < 500; ++card) {
             const QString picture = card % 10 == 0 ? QStringLiteral("pics/p%1.wbmp").arg(card / 10)
                                                    : QStringLiteral("pics/none.wbmp");
-            source += QStringLiteral(
-                          "<card id=\"c%1\" title=\"Card %1\">\r\n"
-                          "<do type=\"accept\" label=\"Next\">\r\n<go href=\"#c%2\"/>\r\n</do>\r\n"
-                          "<p align=\"center\"><img src=\"%3\" alt=\"pic\"/><br/>\r\n"
-                          "<big><b>Heading %1</b></big></p>\r\n"
-                          "<p>Some text for card %1, with a <a href=\"#c%2\">link to the next card</a> and more\r\n"
-                          "words on a second line of the paragraph.</p>\r\n"
-                          "<!-- a comment in card %1 -->\r\n"
-                          "<p><select name=\"s%1\"><option value=\"1\">One</option><option value=\"2\">Two</option>"
-                          "</select></p>\r\n"
-                          "<p>Name: <input name=\"n%1\"/></p>\r\n"
-                          "<do type=\"prev\" label=\"Back\"><prev/></do>\r\n"
-                          "<onevent type=\"onenterforward\"><go href=\"#c1\"><postfield name=\"a\" value=\"b\"/></go>"
-                          "</onevent>\r\n"
-                          "<p>Filler text to bring the card near two kilobytes: lorem ipsum dolor sit amet, consectetur\r\n"
-                          "adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua. Ut enim\r\n"
-                          "ad minim veniam, quis nostrud exercitation ullamco laboris nisi ut aliquip ex ea commodo.\r\n"
-                          "Duis aute irure dolor in reprehenderit in voluptate velit esse cillum dolore eu fugiat.\r\n"
-                          "Excepteur sint occaecat cupidatat non proident, sunt in culpa qui officia deserunt mollit\r\n"
-                          "anim id est laborum. Sed ut perspiciatis unde omnis iste natus error sit voluptatem.</p>\r\n"
-                          "</card>\r\n")
-                          .arg(card)
-                          .arg(card + 1)
-                          .arg(picture);
+            source += BenchDeck::card(card, picture);
             // More lines of text bring each card to about 2 KB.
             source.insert(source.size() - 9, QStringLiteral("<p>"));
             while (source.size() < qsizetype(card + 1) * 2097 - 13)

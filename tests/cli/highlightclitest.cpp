@@ -1,4 +1,5 @@
 #include "testregistry.h"
+#include "toolrun.h"
 
 #include "common/documentfile.h"
 #include "common/linebreaks.h"
@@ -13,30 +14,16 @@ namespace {
 
 const QString goldenFolder = QStringLiteral(TARNEL_SOURCE_DIR "/tests/data/highlight");
 
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Outcome = ToolRun;
 
 Outcome highlight(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(TARNEL_HIGHLIGHT), arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return outcome;
-    outcome.exitCode = process.exitCode();
-    outcome.out = process.readAllStandardOutput();
-    outcome.err = process.readAllStandardError();
-    return outcome;
+    return ToolRun::of(QStringLiteral(TARNEL_HIGHLIGHT), arguments);
 }
 
 QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
+    return fileBytes(path);
 }
 
 QString unescaped(QString html)

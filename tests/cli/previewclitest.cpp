@@ -1,4 +1,5 @@
 #include "testregistry.h"
+#include "toolrun.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,30 +12,16 @@ namespace {
 
 const QString dataFolder = QStringLiteral(TARNEL_SOURCE_DIR "/tests/data/preview");
 
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Outcome = ToolRun;
 
 Outcome preview(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(TARNEL_PREVIEW), arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return outcome;
-    outcome.exitCode = process.exitCode();
-    outcome.out = process.readAllStandardOutput();
-    outcome.err = process.readAllStandardError();
-    return outcome;
+    return ToolRun::of(QStringLiteral(TARNEL_PREVIEW), arguments);
 }
 
 QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
+    return fileBytes(path);
 }
 
 } // namespace
