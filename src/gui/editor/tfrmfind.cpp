@@ -81,6 +81,8 @@ TfrmFIND::TfrmFIND(DialogService &dialogs, EditorProvider editor, QWidget *paren
     m_wholeWords = new QCheckBox(tr("Match &whole words"), option);
     m_wholeWords->setObjectName(QStringLiteral("chkCELASLOVA"));
     auto *optionLayout = new QVBoxLayout(option);
+    optionLayout->setContentsMargins(8, 2, 8, 2);
+    optionLayout->setSpacing(0);
     optionLayout->addWidget(m_matchCase);
     optionLayout->addWidget(m_wholeWords);
 
@@ -92,6 +94,8 @@ TfrmFIND::TfrmFIND(DialogService &dialogs, EditorProvider editor, QWidget *paren
         two = new QRadioButton(second, box);
         one->setChecked(true);
         auto *layout = new QVBoxLayout(box);
+        layout->setContentsMargins(8, 2, 8, 2);
+        layout->setSpacing(0);
         layout->addWidget(one);
         layout->addWidget(two);
         return box;
@@ -127,6 +131,7 @@ TfrmFIND::TfrmFIND(DialogService &dialogs, EditorProvider editor, QWidget *paren
     buttons->addStretch(1);
     buttons->addWidget(m_cancel);
     auto *choices = new QGridLayout;
+    choices->setVerticalSpacing(2);
     choices->addWidget(option, 0, 0, 1, 2);
     choices->addWidget(direction, 1, 0);
     choices->addWidget(origin, 1, 1);
@@ -136,6 +141,7 @@ TfrmFIND::TfrmFIND(DialogService &dialogs, EditorProvider editor, QWidget *paren
     lower->addLayout(buttons);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
     layout->addWidget(m_pages);
     layout->addLayout(lower, 1);
 
@@ -175,6 +181,7 @@ QWidget *TfrmFIND::buildFindPage()
     layout->addWidget(m_findText1, 0, 1);
     layout->addWidget(clearHistoryButton(QStringLiteral("RxSpeedButton1"), m_findText1, page), 0, 2);
     layout->setRowStretch(1, 1);
+    layout->setContentsMargins(6, 4, 6, 4);
     return page;
 }
 
@@ -197,6 +204,8 @@ QWidget *TfrmFIND::buildReplacePage()
     layout->addWidget(replaceLabel, 1, 0);
     layout->addWidget(m_replaceText, 1, 1);
     layout->addWidget(clearHistoryButton(QStringLiteral("RxSpeedButton3"), m_replaceText, page), 1, 2);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setVerticalSpacing(2);
     return page;
 }
 
