@@ -290,6 +290,8 @@ private slots:
         QTest::newRow("proxy port not a number") << "proxy port" << "'abc' is not a valid integer value."
                                                  << "idle";
         QTest::newRow("no remote file") << "ftp no file" << "Enter the path of the remote file to open." << "idle";
+        QTest::newRow("download folder missing") << "no folder" << "Cannot create file"
+                                                 << "Starting transfer of http://" + m_http->address(QStringLiteral("/page.wml"));
     }
     void failuresOpenNothingAndTheNextTransferWorks()
     {
@@ -310,6 +312,9 @@ private slots:
                 entry.fields << std::pair{"edtFTPPORT", QString::number(m_ftpDrop->port())};
             if (kind == QLatin1String("ftp port"))
                 entry.fields << std::pair{"edtFTPPORT", QStringLiteral("2x")};
+        } else if (kind == QLatin1String("no folder")) {
+            entry = httpEntry(m_http->address(QStringLiteral("/page.wml")));
+            f().main->setDownloadFolder(downloads() + QStringLiteral("/missing"));
         } else if (kind == QLatin1String("proxy port")) {
             entry = httpEntry(m_http->address(QStringLiteral("/page.wml")));
             entry.proxy = true;
@@ -324,6 +329,7 @@ private slots:
         QVERIFY(!f().main->findChild<TransferProgress *>());
 
         f().dialogs->errors.clear();
+        f().main->setDownloadFolder(downloads());
         if (kind.startsWith(QLatin1String("ftp")))
             openUrl(ftpEntry(QStringLiteral("pub/page.wml")));
         else

@@ -24,24 +24,19 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TMainForm", text);
-}
-
 QString startingTransfer(const QString &name)
 {
-    return tr("Starting transfer of ") + name;
+    return QCoreApplication::translate("TMainForm", "Starting transfer of ") + name;
 }
 
 QString transferOk()
 {
-    return tr("Transfer OK");
+    return QCoreApplication::translate("TMainForm", "Transfer OK");
 }
 
 QString saveFirstQuestion()
 {
-    return tr("Before save to ftp file must be saved. Save now?");
+    return QCoreApplication::translate("TMainForm", "Before save to ftp file must be saved. Save now?");
 }
 
 QByteArray readWhole(const QString &path)
