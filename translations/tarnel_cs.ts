@@ -404,37 +404,114 @@
     </message>
 </context>
 <context>
+    <name>CurlTransfer</name>
+    <message>
+        <location filename="../src/core/net/curltransfer.cpp" line="167"/>
+        <location filename="../src/core/net/curltransfer.cpp" line="182"/>
+        <location filename="../src/core/net/curltransfer.cpp" line="197"/>
+        <source>Transfer cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/net/curltransfer.cpp" line="184"/>
+        <source>The transfer stalled: nothing moved for %1 seconds</source>
+        <translation>Přenos uvázl: %1 sekund se nic nepřeneslo</translation>
+    </message>
+</context>
+<context>
     <name>FormStorage</name>
     <message>
-        <location filename="../src/core/common/formstorage.cpp" line="151"/>
+        <location filename="../src/core/common/formstorage.cpp" line="126"/>
         <source>Unable to write to %1</source>
         <translation>Nelze zapisovat do %1</translation>
     </message>
 </context>
 <context>
+    <name>PreviewTab</name>
+    <message>
+        <location filename="../src/gui/preview/previewtab.cpp" line="64"/>
+        <source>List of cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gui/preview/previewtab.cpp" line="68"/>
+        <source>List of devices</source>
+        <translation>Seznam zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyBox</name>
+    <message>
+        <location filename="../src/gui/app/proxybox.cpp" line="16"/>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/proxybox.cpp" line="27"/>
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/proxybox.cpp" line="28"/>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAddress</name>
+    <message>
+        <location filename="../src/core/net/remoteaddress.cpp" line="50"/>
+        <source>&apos;%1&apos; is not an FTP address</source>
+        <translation>&apos;%1&apos; není adresa FTP</translation>
+    </message>
+    <message>
+        <location filename="../src/core/net/remoteaddress.cpp" line="66"/>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; není platné celé číslo</translation>
+    </message>
+    <message>
+        <location filename="../src/core/net/remoteaddress.cpp" line="68"/>
+        <source>&apos;%1&apos; is not a valid port number</source>
+        <translation>&apos;%1&apos; není platné číslo portu</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDialog</name>
+    <message>
+        <location filename="../src/gui/app/remotedialog.cpp" line="20"/>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/remotedialog.cpp" line="23"/>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">&amp;Storno</translation>
+    </message>
+</context>
+<context>
     <name>TMDIChild</name>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="76"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="80"/>
         <source>WML</source>
         <translation>WML</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="88"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="92"/>
         <source>WYSIWYG</source>
         <translation>WYSIWYG</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="93"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="96"/>
         <source>Preview</source>
         <translation>Náhled</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="106"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="107"/>
         <source>&amp;Edit</source>
         <translation>Úp&amp;ravy</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/mdichild.cpp" line="118"/>
+        <location filename="../src/gui/editor/mdichild.cpp" line="119"/>
         <source>&amp;Insert</source>
         <translation>&amp;Vložit</translation>
     </message>
@@ -447,81 +524,101 @@
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="98"/>
+        <location filename="../src/gui/app/mainform.cpp" line="105"/>
         <source>&amp;File</source>
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="109"/>
+        <location filename="../src/gui/app/mainform.cpp" line="116"/>
         <source>&amp;View</source>
         <translation>&amp;Zobrazení</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="111"/>
+        <location filename="../src/gui/app/mainform.cpp" line="118"/>
         <source>Status &amp;Bar</source>
         <translation>&amp;Stavový řádek</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="115"/>
+        <location filename="../src/gui/app/mainform.cpp" line="122"/>
         <source>Show/hide the status bar in bottom of main window</source>
         <translation>Zobrazit/skrýt stavový řádek v dolní části hlavního okna</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="117"/>
+        <location filename="../src/gui/app/mainform.cpp" line="124"/>
         <source>&amp;Language</source>
         <translation>&amp;Jazyk</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="120"/>
+        <location filename="../src/gui/app/mainform.cpp" line="127"/>
         <source>Select language</source>
         <translation>Vybrat jazyk</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="122"/>
+        <location filename="../src/gui/app/mainform.cpp" line="129"/>
         <source>&amp;Window</source>
         <translation>&amp;Okno</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="128"/>
+        <location filename="../src/gui/app/mainform.cpp" line="135"/>
         <source>&amp;Help</source>
         <translation>&amp;Nápověda</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="130"/>
+        <location filename="../src/gui/app/mainform.cpp" line="137"/>
         <source>&amp;Help contents</source>
         <translation>&amp;Obsah nápovědy</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="133"/>
+        <location filename="../src/gui/app/mainform.cpp" line="140"/>
         <source>Information about program</source>
         <translation>Informace o programu</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="135"/>
+        <location filename="../src/gui/app/mainform.cpp" line="144"/>
         <source>&amp;Context help</source>
         <translation>&amp;Kontextová nápověda</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="138"/>
+        <location filename="../src/gui/app/mainform.cpp" line="147"/>
         <source>WML syntax help</source>
         <translation>Nápověda k syntaxi WML</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="144"/>
+        <location filename="../src/gui/app/mainform.cpp" line="151"/>
         <source>&amp;About</source>
         <translation>O &amp;programu</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="146"/>
+        <location filename="../src/gui/app/mainform.cpp" line="153"/>
         <source>About</source>
         <translation>O programu</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/mainform.cpp" line="170"/>
-        <location filename="../src/gui/app/mainform.cpp" line="172"/>
-        <location filename="../src/gui/app/mainform.cpp" line="173"/>
+        <location filename="../src/gui/app/mainform.cpp" line="177"/>
+        <location filename="../src/gui/app/mainform.cpp" line="179"/>
+        <location filename="../src/gui/app/mainform.cpp" line="180"/>
         <source>Help</source>
         <translation>Nápověda</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformremote.cpp" line="29"/>
+        <source>Starting transfer of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformremote.cpp" line="34"/>
+        <source>Transfer OK</source>
+        <translation>Přenos v pořádku</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformremote.cpp" line="39"/>
+        <source>Before save to ftp file must be saved. Save now?</source>
+        <translation>Před uložením na FTP je nutné soubor uložit. Uložit nyní?</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformremote.cpp" line="103"/>
+        <source>Enter the path of the remote file to open</source>
+        <translation>Zadejte cestu ke vzdálenému souboru</translation>
     </message>
 </context>
 <context>
@@ -546,6 +643,161 @@
     </message>
 </context>
 <context>
+    <name>TfrmAbout</name>
+    <message>
+        <location filename="../src/gui/app/tfrmabout.cpp" line="15"/>
+        <source>About</source>
+        <translation type="unfinished">O programu</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmabout.cpp" line="32"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmFIND</name>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="69"/>
+        <source>Find/Replace</source>
+        <translation>Najít/Nahradit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="74"/>
+        <source>Find</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="75"/>
+        <source>Replace</source>
+        <translation>Nahradit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="77"/>
+        <source>Option</source>
+        <translation>Volby</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="79"/>
+        <source>Match &amp;case</source>
+        <translation>&amp;Rozlišovat velikost</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="81"/>
+        <source>Match &amp;whole words</source>
+        <translation>Celá &amp;slova</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="103"/>
+        <source>Direction</source>
+        <translation>Směr</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="103"/>
+        <source>&amp;forward</source>
+        <translation>&amp;vpřed</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="103"/>
+        <source>&amp;backward</source>
+        <translation>&amp;zpět</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="105"/>
+        <source>Begin from</source>
+        <translation>Začít od</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="105"/>
+        <source>&amp;cursor</source>
+        <translation>&amp;kurzor</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="105"/>
+        <source>&amp;top</source>
+        <translation>&amp;začátek</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="108"/>
+        <source>Cursor fixed in current pos.</source>
+        <translation>Kurzor zůstane na místě</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="117"/>
+        <source>&amp;Find</source>
+        <translation>&amp;Najít</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="119"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Nahradit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="120"/>
+        <source>Replace &amp;All</source>
+        <translation>Nahradit &amp;vše</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="121"/>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="175"/>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="192"/>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Hledat:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="196"/>
+        <source>R&amp;eplace with:</source>
+        <translation>Nahradit &amp;čím:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/editor/tfrmfind.cpp" line="217"/>
+        <source>Clear history</source>
+        <translation>Vymazat historii</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOPENURL</name>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="26"/>
+        <source>Open from URL</source>
+        <translation>Otevřít z URL</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="52"/>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="52"/>
+        <source>User:</source>
+        <translation>Uživatel:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="52"/>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="53"/>
+        <source>Remote file:</source>
+        <translation>Vzdálený soubor:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="60"/>
+        <source>HTTP</source>
+        <translation>HTTP</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmopenurl.cpp" line="61"/>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+</context>
+<context>
     <name>TfrmQTABLE</name>
     <message>
         <location filename="../src/gui/editor/tfrmqtable.cpp" line="11"/>
@@ -561,6 +813,65 @@
         <location filename="../src/gui/editor/tfrmqtable.cpp" line="50"/>
         <source>Tabulka %1 x %2</source>
         <translation>Tabulka %1 x %2</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSAVEFTP</name>
+    <message>
+        <location filename="../src/gui/app/tfrmsaveftp.cpp" line="14"/>
+        <source>Save to ftp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmsaveftp.cpp" line="33"/>
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmsaveftp.cpp" line="34"/>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmsaveftp.cpp" line="35"/>
+        <source>User:</source>
+        <translation>Uživatel:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmsaveftp.cpp" line="36"/>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmsaveftp.cpp" line="41"/>
+        <source>Remote folder:</source>
+        <translation>Vzdálená složka:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmWAPHELP</name>
+    <message>
+        <location filename="../src/gui/app/tfrmwaphelp.cpp" line="54"/>
+        <source>Tarnel help</source>
+        <translation>Nápověda Tarnel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/tfrmwaphelp.cpp" line="63"/>
+        <source>Back</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <location filename="../src/gui/app/transferprogress.cpp" line="20"/>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/transferprogress.cpp" line="32"/>
+        <source>%1 bytes</source>
+        <translation>%1 bajtů</translation>
     </message>
 </context>
 </TS>
