@@ -410,7 +410,7 @@
         <location filename="../src/core/net/curltransfer.cpp" line="182"/>
         <location filename="../src/core/net/curltransfer.cpp" line="197"/>
         <source>Transfer cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Přenos zrušen</translation>
     </message>
     <message>
         <location filename="../src/core/net/curltransfer.cpp" line="184"/>
@@ -431,7 +431,7 @@
     <message>
         <location filename="../src/gui/preview/previewtab.cpp" line="64"/>
         <source>List of cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam karet</translation>
     </message>
     <message>
         <location filename="../src/gui/preview/previewtab.cpp" line="68"/>
@@ -485,7 +485,7 @@
     <message>
         <location filename="../src/gui/app/remotedialog.cpp" line="23"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Storno</translation>
+        <translation>&amp;Storno</translation>
     </message>
 </context>
 <context>
@@ -603,7 +603,7 @@
     <message>
         <location filename="../src/gui/app/mainformremote.cpp" line="29"/>
         <source>Starting transfer of </source>
-        <translation type="unfinished"></translation>
+        <translation>Zahajuji přenos </translation>
     </message>
     <message>
         <location filename="../src/gui/app/mainformremote.cpp" line="34"/>
@@ -647,12 +647,12 @@
     <message>
         <location filename="../src/gui/app/tfrmabout.cpp" line="15"/>
         <source>About</source>
-        <translation type="unfinished">O programu</translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <location filename="../src/gui/app/tfrmabout.cpp" line="32"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -820,7 +820,7 @@
     <message>
         <location filename="../src/gui/app/tfrmsaveftp.cpp" line="14"/>
         <source>Save to ftp</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit na FTP</translation>
     </message>
     <message>
         <location filename="../src/gui/app/tfrmsaveftp.cpp" line="33"/>
