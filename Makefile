@@ -5,6 +5,10 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 ifneq ($(shell command -v ccache 2>/dev/null),)
 CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Paths inside the tree are hashed relative to it, so a fresh clone reuses
+# what another checkout of the same sources compiled.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 endif
 SAMPLE ?= samples/welcome.wml
 
