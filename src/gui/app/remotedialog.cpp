@@ -1,5 +1,7 @@
 #include "remotedialog.h"
 
+#include <QLineEdit>
+
 #include "errordisplay.h"
 #include "widgetplacement.h"
 
@@ -53,4 +55,10 @@ void RemoteDialog::done(int result)
 void RemoteDialog::saveSettings()
 {
     ErrorDisplay::run(m_dialogs, [this] { m_storage.save(); });
+}
+
+void RemoteDialog::bindText(const char *key, QLineEdit *edit)
+{
+    m_storage.bindText(QString::fromLatin1(key), [edit] { return edit->text(); },
+                       [edit](const QString &value) { edit->setText(value); });
 }

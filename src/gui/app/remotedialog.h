@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QLineEdit;
+
 class DialogService;
 class QDialogButtonBox;
 class QPushButton;
@@ -30,6 +32,8 @@ public:
 
 protected:
     FormStorage &storage() { return m_storage; }
+    // Keeps a line edit's text in the settings under key.
+    void bindText(const char *key, QLineEdit *edit);
     // The row of the two buttons, for the dialog's layout.
     QWidget *buttonRow() const { return m_buttons; }
     void showEvent(QShowEvent *event) override;

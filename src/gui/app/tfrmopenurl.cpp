@@ -71,16 +71,11 @@ TfrmOPENURL::TfrmOPENURL(DialogService &dialogs, QWidget *parent)
 void TfrmOPENURL::FormCreate()
 {
     m_password->setText(RemoteAddress::placeholderPassword());
-    FormStorage &store = storage();
-    const auto text = [&store](const char *key, QLineEdit *edit) {
-        store.bindText(QString::fromLatin1(key), [edit] { return edit->text(); },
-                       [edit](const QString &value) { edit->setText(value); });
-    };
-    text("edtURL_Text", m_url);
-    m_proxy->bind(store);
-    text("edtFTPPORT_Text", m_ftpPort);
-    text("edtUSER_Text", m_user);
-    text("edtPASS_Text", m_password);
+    bindText("edtURL_Text", m_url);
+    m_proxy->bind(storage());
+    bindText("edtFTPPORT_Text", m_ftpPort);
+    bindText("edtUSER_Text", m_user);
+    bindText("edtPASS_Text", m_password);
 }
 
 bool TfrmOPENURL::isHttpTab() const

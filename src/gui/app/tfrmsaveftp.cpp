@@ -47,14 +47,9 @@ TfrmSAVEFTP::TfrmSAVEFTP(DialogService &dialogs, QWidget *parent)
 void TfrmSAVEFTP::FormCreate()
 {
     m_password->setText(RemoteAddress::placeholderPassword());
-    FormStorage &store = storage();
-    const auto text = [&store](const char *key, QLineEdit *edit) {
-        store.bindText(QString::fromLatin1(key), [edit] { return edit->text(); },
-                       [edit](const QString &value) { edit->setText(value); });
-    };
-    text("edtURL_Text", m_url);
-    text("edtFTPPORT_Text", m_ftpPort);
-    m_proxy->bind(store);
-    text("edtFOLDER_Text", m_folder);
-    text("edtUSER_Text", m_user);
+    bindText("edtURL_Text", m_url);
+    bindText("edtFTPPORT_Text", m_ftpPort);
+    m_proxy->bind(storage());
+    bindText("edtFOLDER_Text", m_folder);
+    bindText("edtUSER_Text", m_user);
 }
