@@ -15,6 +15,7 @@ packages=(
   xvfb xauth imagemagick
   python3 python3-pyftpdlib
   poppler-utils
+  xdotool
 )
 
 missing=()
