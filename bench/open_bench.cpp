@@ -1,12 +1,10 @@
-// Opening a 20 MB WML file into a document window, and one typed character
-// at its end, against reading the same file's bytes.
+// Opening a 20 MB WML file into a document window against reading the
+// same file's bytes. (Keystrokes are measured in keystroke_bench.)
 #include "app/mainform.h"
 #include "editor/mdichild.h"
-#include "editor/wmleditor.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -79,26 +77,6 @@ static void BM_OpenDocument20MB(benchmark::State &state)
     state.counters["file_MiB"] = double(QFileInfo(bigFile).size()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_OpenDocument20MB)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-static void BM_TypeAtEndOf20MB(benchmark::State &state)
-{
-    TMainForm main(nullptr, false);
-    main.show();
-    main.OpenDocument(bigFile);
-    WmlEditor *editor = main.activeChild()->editor();
-    editor->setFocus();
-    editor->setCaret(editor->length());
-    QApplication::processEvents();
-    for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-        QApplication::sendEvent(editor, &press);
-        if (state.range(0)) {
-            editor->repaint();
-            QApplication::processEvents();
-        }
-    }
-}
-BENCHMARK(BM_TypeAtEndOf20MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

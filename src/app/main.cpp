@@ -1,5 +1,6 @@
 // Tarnel: a desktop editor for WML pages.
 #include "app/apptexts.h"
+#include "app/firstmapreport.h"
 #include "app/mainform.h"
 
 #include "common/languagecatalog.h"
@@ -24,5 +25,6 @@ int main(int argc, char *argv[])
     TMainForm mainForm;
     mainForm.openCommandLineFiles(QApplication::arguments().mid(1));
     mainForm.show();
+    FirstMapReport::watch(mainForm);
     return application.exec();
 }

@@ -145,6 +145,9 @@ private slots:
         QTest::newRow("lone CR and LF break lines too")
             << "<p a=\"1\"\nb=\"2\">x" << QStringList{"3,0,<LF>", "9,0,<CR>", "0,0,<!--", "0,4,"};
         QTest::newRow("lone < at the end of a line") << "a\nb>c\n<p>" << QStringList{"1,0,<", "1,1,"};
+        QTest::newRow("undo and redo lines pasted into a comment")
+            << "<!-- a\nb -->\n<p>x</p>\n<i>y</i>"
+            << QStringList{"3,0,-->\n<b>\n<!--", "undo", "colour,5", "redo", "undo", "12,9,", "undo", "redo"};
     }
     void stylesAfterEditsMatchAFreshScan()
     {
@@ -157,6 +160,11 @@ private slots:
             const QStringList parts = step.split(QLatin1Char(','));
             if (parts.first() == QLatin1String("colour")) {
                 editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0, parts[1].toLong());
+                continue;
+            }
+            if (parts.first() == QLatin1String("undo") || parts.first() == QLatin1String("redo")) {
+                parts.first() == QLatin1String("undo") ? editor.undo() : editor.redo();
+                QVERIFY2(heldClasses(editor) == freshClasses(editor.text()), qPrintable(step));
                 continue;
             }
             QString inserted = parts.mid(2).join(QLatin1Char(','));

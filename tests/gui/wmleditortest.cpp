@@ -3,7 +3,28 @@
 
 #include "editor/wmleditor.h"
 
+#include <QAccessible>
 #include <QTest>
+
+#include <functional>
+
+namespace {
+
+// Counts QScintilla's insert and delete notifications, whose handling costs
+// a pass over the whole text.
+int countTextNotifications(WmlEditor &editor, const std::function<void()> &edit)
+{
+    int count = 0;
+    const auto connection = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, [&count](int, int type) {
+        if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
+            ++count;
+    });
+    edit();
+    QObject::disconnect(connection);
+    return count;
+}
+
+} // namespace
 
 // The editor cases on the program's QScintilla editor.
 class WmlEditorContractTest : public EditorContractTest
@@ -65,6 +86,57 @@ private slots:
         editor.releaseKey(QKeySequence(Qt::CTRL | Qt::Key_L));
         QTest::keyClick(&editor, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(editor.text(), QStringLiteral("one\r\ntwo"));
+    }
+
+    // Without a screen reader no edit pays for QScintilla's accessibility
+    // notifications, yet every way of editing still reports one change,
+    // after the text has changed.
+    void changesAreReportedWithoutTheCostlyNotifications()
+    {
+        QVERIFY(!QAccessible::isActive());
+        WmlEditor editor;
+        editor.setText(QStringLiteral("<p>one</p>"));
+        QVERIFY(!editor.sendsTextNotifications());
+        QStringList seen;
+        connect(&editor, &WmlEditor::contentChanged, [&] { seen << editor.text(); });
+        const int notifications = countTextNotifications(editor, [&] {
+            editor.setCaret(3);
+            QTest::keyClick(&editor, Qt::Key_X);
+            editor.setSelection(0, 3);
+            editor.replaceSelection(QStringLiteral("<b>"));
+            editor.undo();
+            editor.redo();
+            QTest::keyClick(&editor, Qt::Key_Backspace);
+        });
+        QCOMPARE(notifications, 0);
+        QCOMPARE(seen, (QStringList{"<p>xone</p>", "<b>xone</p>", "<p>xone</p>", "<b>xone</p>", "<bxone</p>"}));
+        // An edit nobody reports at once is reported from the event loop.
+        editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, 1, "!");
+        QCOMPARE(seen.size(), 5);
+        QTRY_COMPARE(seen.size(), 6);
+        QCOMPARE(seen.last(), QStringLiteral("<bxone</p>!"));
+    }
+
+    // While an accessibility client is active QScintilla's own insert and
+    // delete notifications are on: they carry the text events a screen
+    // reader hears, at character offsets.
+    void anActiveScreenReaderGetsTheTextNotifications()
+    {
+        WmlEditor editor;
+        editor.setText(QStringLiteral("\u017elu\u0165ou\u010dk\u00fd <p>"));
+        editor.setCaret(editor.length());
+        QAccessible::setActive(true);
+        QVERIFY(editor.sendsTextNotifications());
+        int changes = 0;
+        connect(&editor, &WmlEditor::contentChanged, [&] { ++changes; });
+        const int notifications = countTextNotifications(editor, [&] {
+            QTest::keyClick(&editor, Qt::Key_Y);
+            QTest::keyClick(&editor, Qt::Key_Backspace);
+        });
+        QAccessible::setActive(false);
+        QCOMPARE(notifications, 2);
+        QCOMPARE(changes, 2);
+        QVERIFY(!editor.sendsTextNotifications());
     }
 };
 TARNEL_TEST(WmlEditorTest)

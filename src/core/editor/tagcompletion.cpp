@@ -10,24 +10,27 @@ namespace TagCompletion {
 namespace {
 
 // The text from the nearest "<" before position up to position, or a null
-// string when no "<" precedes it. Only the lines it spans are read.
+// string when no "<" precedes it. Lines are joined with CR LF. The lines
+// are searched first and the text is built once, so a "<" far back costs
+// time in proportion to the lines read.
 QString textFromTagStart(const SourceEditor &editor, int position)
 {
-    int line = editor.lineOfPosition(position);
-    QString tail = editor.lineText(line).left(position - editor.lineStart(line));
-    for (;;) {
-        const int bracket = tail.lastIndexOf(QLatin1Char('<'));
-        if (bracket >= 0)
-            return tail.mid(bracket);
-        if (line == 0)
-            return QString();
-        --line;
-        const QString previous = editor.lineText(line);
-        const int found = previous.lastIndexOf(QLatin1Char('<'));
-        if (found >= 0)
-            return previous.mid(found) + QStringLiteral("\r\n") + tail;
-        tail = previous + QStringLiteral("\r\n") + tail;
-    }
+    const int caretLine = editor.lineOfPosition(position);
+    const QString head = editor.lineText(caretLine).left(position - editor.lineStart(caretLine));
+    const int bracket = head.lastIndexOf(QLatin1Char('<'));
+    if (bracket >= 0)
+        return head.mid(bracket);
+    int line = caretLine - 1;
+    int found = -1;
+    for (; line >= 0 && found < 0; --line)
+        found = editor.lineText(line).lastIndexOf(QLatin1Char('<'));
+    if (found < 0)
+        return QString();
+    ++line; // the line that holds the "<"
+    QString text = editor.lineText(line).mid(found);
+    for (int next = line + 1; next < caretLine; ++next)
+        text += QStringLiteral("\r\n") + editor.lineText(next);
+    return text + QStringLiteral("\r\n") + head;
 }
 
 } // namespace

@@ -96,7 +96,7 @@ void TMDIChild::buildPages()
     m_pages->addTab(m_preview, tr("Preview"));
     connect(m_preview->viewer(), &HtmlViewer::hotSpotClick, this, &TMDIChild::htmlLITEHotSpotClick);
 
-    connect(m_memo, &QsciScintilla::textChanged, this, &TMDIChild::Memo1Change);
+    connect(m_memo, &WmlEditor::contentChanged, this, &TMDIChild::Memo1Change);
     connect(m_memo, &QsciScintilla::cursorPositionChanged, this, [this] { Memo1SelMove(); });
     connect(m_memo, &QsciScintilla::selectionChanged, this, [this] { Memo1SelMove(); });
     connect(m_pages, &QTabWidget::currentChanged, this, &TMDIChild::pgMAINChange);

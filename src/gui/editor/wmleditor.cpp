@@ -1,5 +1,6 @@
 #include "wmleditor.h"
 
+#include "editchangewatch.h"
 #include "wmllexer.h"
 
 #include "common/linebreaks.h"
@@ -51,6 +52,9 @@ WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
             wordChars.append(char(c));
     }
     SendScintilla(SCI_SETWORDCHARS, 0UL, wordChars.constData());
+
+    m_changes = new EditChangeWatch(*this);
+    connect(m_changes, &EditChangeWatch::changed, this, &WmlEditor::contentChanged);
 }
 
 WmlEditor::~WmlEditor()
@@ -97,6 +101,7 @@ void WmlEditor::setText(const QString &text)
     SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
+    m_changes->reportChange();
 }
 
 int WmlEditor::length() const
@@ -171,6 +176,7 @@ void WmlEditor::replaceSelection(const QString &text)
     const long end = SendScintilla(SCI_GETTARGETEND);
     SendScintilla(SCI_SETSEL, end, end);
     SendScintilla(SCI_SCROLLCARET);
+    m_changes->reportChange();
 }
 
 void WmlEditor::ensureCaretVisible()
@@ -185,12 +191,30 @@ QPoint WmlEditor::caretPixelPosition() const
                   int(SendScintilla(SCI_POINTYFROMPOSITION, 0, pos)));
 }
 
-void WmlEditor::undo() { QsciScintilla::undo(); }
-void WmlEditor::redo() { QsciScintilla::redo(); }
+void WmlEditor::undo()
+{
+    QsciScintilla::undo();
+    m_changes->reportChange();
+}
+
+void WmlEditor::redo()
+{
+    QsciScintilla::redo();
+    m_changes->reportChange();
+}
 bool WmlEditor::canUndo() const { return isUndoAvailable(); }
 bool WmlEditor::canRedo() const { return isRedoAvailable(); }
 void WmlEditor::beginUndoStep() { beginUndoAction(); }
-void WmlEditor::endUndoStep() { endUndoAction(); }
+void WmlEditor::endUndoStep()
+{
+    endUndoAction();
+    m_changes->reportChange();
+}
+
+bool WmlEditor::sendsTextNotifications() const
+{
+    return m_changes->sendsTextNotifications();
+}
 
 bool WmlEditor::isOverwriteMode() const
 {
@@ -220,6 +244,25 @@ void WmlEditor::keyPressEvent(QKeyEvent *event)
 {
     emit keyPressed(event->key(), event->modifiers());
     QsciScintilla::keyPressEvent(event);
+    m_changes->reportChange();
     if (event->key() == Qt::Key_Insert)
         updateCaretStyle();
+}
+
+void WmlEditor::inputMethodEvent(QInputMethodEvent *event)
+{
+    QsciScintilla::inputMethodEvent(event);
+    m_changes->reportChange();
+}
+
+void WmlEditor::dropEvent(QDropEvent *event)
+{
+    QsciScintilla::dropEvent(event);
+    m_changes->reportChange();
+}
+
+void WmlEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QsciScintilla::mouseReleaseEvent(event);
+    m_changes->reportChange();
 }

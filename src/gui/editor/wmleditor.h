@@ -5,6 +5,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+class EditChangeWatch;
 class WmlLexer;
 
 // The document window's source editor `Memo1`: QScintilla set up as the
@@ -53,13 +54,24 @@ public:
     // program with that shortcut gets it.
     void releaseKey(const QKeySequence &key);
 
+    // Whether QScintilla's insert and delete notifications are on (only
+    // while an accessibility client is active; see EditChangeWatch).
+    bool sendsTextNotifications() const;
+
 signals:
+    // The text changed. Unlike QsciScintilla::textChanged this costs
+    // nothing on a long page, and it is the one to listen to.
+    void contentChanged();
+
     // A key is about to be handled by the editor.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     QString textRange(int start, int end) const override;
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     long bytePosition(int position) const;
@@ -68,4 +80,5 @@ private:
 
     TwmlHighlighter m_highlighter;
     WmlLexer *m_lexer = nullptr;
+    EditChangeWatch *m_changes = nullptr;
 };

@@ -211,14 +211,15 @@ void WmlLexer::setUpIndicators()
 void WmlLexer::setEditor(QsciScintilla *newEditor)
 {
     if (editor())
-        disconnect(editor(), &QsciScintillaBase::SCN_MODIFIED, this, &WmlLexer::textModified);
+        disconnect(editor(), &QsciScintillaBase::SCN_MODIFIED, this, nullptr);
     QsciLexerCustom::setEditor(newEditor);
     m_states.clear();
     m_styledLines = 0;
     m_lastChangedLine = -1;
     if (newEditor) {
         forgetStates(); // the editor may hold text already
-        connect(newEditor, &QsciScintillaBase::SCN_MODIFIED, this, &WmlLexer::textModified);
+        connect(newEditor, &QsciScintillaBase::SCN_MODIFIED, this,
+                [this](int position, int modificationType) { textModified(position, modificationType); });
         setUpIndicators();
     }
 }
@@ -228,6 +229,7 @@ void WmlLexer::forgetStates()
     m_states.assign(size_t(send(QsciScintillaBase::SCI_GETLINECOUNT)), RegionState());
     m_styledLines = 0;
     m_lastChangedLine = -1;
+    m_pendingLine = -1;
 }
 
 long WmlLexer::lineStart(int line) const
@@ -242,12 +244,27 @@ long WmlLexer::send(unsigned int message, unsigned long wParam, long lParam) con
     return editor()->SendScintilla(message, wParam, lParam);
 }
 
-void WmlLexer::textModified(int position, int modificationType, const char *, int, int linesAdded, int, int, int,
-                            int, int)
+void WmlLexer::textModified(int position, int modificationType)
 {
-    if (!(modificationType & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
+    if (!(modificationType & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE)))
         return;
-    const int line = int(send(QsciScintillaBase::SCI_LINEFROMPOSITION, position));
+    settlePendingChange();
+    m_pendingLine = int(send(QsciScintillaBase::SCI_LINEFROMPOSITION, position));
+    m_pendingLineCount = int(send(QsciScintillaBase::SCI_GETLINECOUNT));
+}
+
+void WmlLexer::settlePendingChange()
+{
+    if (m_pendingLine < 0)
+        return;
+    const int line = m_pendingLine;
+    const int linesAdded = int(send(QsciScintillaBase::SCI_GETLINECOUNT)) - m_pendingLineCount;
+    m_pendingLine = -1;
+    linesChanged(line, linesAdded);
+}
+
+void WmlLexer::linesChanged(int line, int linesAdded)
+{
     const size_t touched = size_t(line) + size_t(std::max(0, -linesAdded));
     if (touched > m_states.size()) {
         forgetStates();
@@ -277,6 +294,7 @@ void WmlLexer::styleText(int start, int end)
 {
     if (!editor())
         return;
+    settlePendingChange();
     const int lineCount = int(send(QsciScintillaBase::SCI_GETLINECOUNT));
     if (int(m_states.size()) != lineCount) {
         // Only reachable if a change went unreported; trust nothing stored.

@@ -47,8 +47,11 @@ private:
     QFont classFont(TextClass textClass) const;
     void applyClass(TextClass textClass);
     void setUpIndicators();
-    void textModified(int position, int modificationType, const char *text, int length, int linesAdded,
-                      int line, int foldNow, int foldPrevious, int token, int annotationLinesAdded);
+    void textModified(int position, int modificationType);
+    // Moves the stored states for the change noted last, now that it is
+    // done and the editor's line count tells how many lines it added.
+    void settlePendingChange();
+    void linesChanged(int line, int linesAdded);
     // Appends the styles of one line, whose bytes (without its break) start
     // where the styles gathered so far end.
     void styleLine(int line, const unsigned char *bytes, int byteCount, int breakLength, RegionState incoming,
@@ -67,6 +70,12 @@ private:
     int m_styledLines = 0;
     // The last line changed since it was styled, or -1.
     int m_lastChangedLine = -1;
+    // The line and line count before the insertion or deletion under way,
+    // or -1: the editor reports changes before it makes them (reporting
+    // them afterwards costs a pass over the text), so their effect on the
+    // lines is read once they are done.
+    int m_pendingLine = -1;
+    int m_pendingLineCount = 0;
     unsigned m_strikeClasses = 0;
     bool m_strikeEverUsed = false;
 
