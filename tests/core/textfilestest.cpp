@@ -52,11 +52,13 @@ private slots:
         QTest::newRow("ascii") << QByteArray("<wml>\r\n</wml>\r\n") << QByteArray("UTF-8");
         QTest::newRow("utf-8") << QByteArray("<p>\xC5\x99\xC3\xA1\xE2\x82\xAC</p>") << QByteArray("UTF-8");
         QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF<wml/>") << QByteArray("UTF-8");
-        QTest::newRow("8-bit") << QByteArray("<p>\xE8\xE1\x9A\x81</p>") << QByteArray("ISO-8859-1");
+        QTest::newRow("8-bit") << QByteArray("<p>\xE8\xE1\x9A\x81</p>") << QByteArray("windows-1252");
         QTest::newRow("declared 1250")
             << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n<p>\x9E\xE8</p>")
             << QByteArray("windows-1250");
-        QTest::newRow("NUL bytes") << QByteArray("a\0b\xFF", 4) << QByteArray("ISO-8859-1");
+        QTest::newRow("NUL bytes") << QByteArray("a\0b\xFF", 4) << QByteArray("windows-1252");
+        QTest::newRow("UTF-16LE, LF") << QByteArray("\xFF\xFE" "a\0\n\0b\0", 8) << QByteArray("UTF-16LE");
+        QTest::newRow("8-bit, CR") << QByteArray("\xE8\r\xE8\r") << QByteArray("windows-1252");
     }
     void unchangedFilesRoundTripByteForByte()
     {
@@ -67,7 +69,7 @@ private slots:
         const LoadedDocument document = DocumentFile::load(path);
         QCOMPARE(document.encoding.name, encoding);
         const QString copy = folder.file(QStringLiteral("copy.wml"));
-        DocumentFile::save(copy, document.text, document.encoding);
+        DocumentFile::save(copy, document.text, document.encoding, document.lineBreaks);
         QCOMPARE(ProgramFolderFixture::read(copy), bytes);
     }
 

@@ -1,67 +1,89 @@
 #include "documentfile.h"
 
-#include "linebreaks.h"
 #include "tarnelerror.h"
+#include "xmldeclaration.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
-const QByteArray utf8Bom("\xEF\xBB\xBF");
-
-QByteArray declaredEncoding(const QByteArray &bytes)
+// A set a page's declaration or its server names must read the ASCII of
+// the declaration itself as ASCII; a page whose declaration says UTF-16
+// but can be read as ASCII is not UTF-16.
+bool readsAsciiAsAscii(const Charset &charset)
 {
-    const QByteArray head = bytes.left(200);
-    if (!head.startsWith("<?xml"))
-        return QByteArray();
-    static const QRegularExpression pattern(QStringLiteral(R"(encoding\s*=\s*["']([A-Za-z0-9._:-]+)["'])"));
-    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(head.left(head.indexOf("?>"))));
-    return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
+    const QByteArray probe("<?xml version=\"1.0\"?>");
+    QString text;
+    return charset.decode(probe, &text) && text == QLatin1String(probe);
 }
 
-bool decodesExactly(const QByteArray &bytes, const QByteArray &encodingName, QString *text)
+bool tryCharset(const QByteArray &bytes, const QByteArray &name, LoadedDocument *document)
 {
-    QStringDecoder decoder(encodingName.constData());
-    if (!decoder.isValid())
+    const Charset charset = Charset::byName(name);
+    QString text;
+    if (!charset.isValid() || !readsAsciiAsAscii(charset) || !charset.decode(bytes, &text))
         return false;
-    *text = decoder(bytes);
-    if (decoder.hasError())
-        return false;
-    QStringEncoder encoder(encodingName.constData());
-    return encoder.isValid() && QByteArray(encoder(*text)) == bytes;
+    document->encoding.name = charset.name();
+    document->encoding.byteOrderMark = false;
+    document->text = text;
+    return true;
+}
+
+// A byte-order mark decides the set; the mark is kept for saving.
+bool tryByteOrderMark(const QByteArray &bytes, LoadedDocument *document)
+{
+    for (const QByteArray &name : {QByteArray("UTF-8"), QByteArray("UTF-16LE"), QByteArray("UTF-16BE")}) {
+        const Charset charset = Charset::byName(name);
+        const QByteArray mark = charset.byteOrderMark();
+        QString text;
+        if (bytes.startsWith(mark) && charset.decode(bytes.mid(mark.size()), &text)) {
+            document->encoding = TextEncoding{charset.name(), true};
+            document->text = text;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 namespace DocumentFile {
 
-LoadedDocument decode(const QByteArray &bytes)
+LoadedDocument decode(const QByteArray &bytes, const DecodeHints &hints)
 {
     LoadedDocument document;
-    const bool bom = bytes.startsWith(utf8Bom);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bom ? bytes.mid(utf8Bom.size()) : bytes);
-    if (!utf8.hasError()) {
-        document.encoding.byteOrderMark = bom;
-    } else {
-        const QByteArray declared = declaredEncoding(bytes);
-        if (!declared.isEmpty() && decodesExactly(bytes, declared, &text)) {
-            document.encoding.name = declared;
-        } else {
-            document.encoding.name = "ISO-8859-1";
-            text = QString::fromLatin1(bytes);
-        }
+    if (!tryByteOrderMark(bytes, &document)) {
+        const QByteArray declared = XmlDeclaration::declaredEncoding(bytes);
+        const bool found = (!declared.isEmpty() && tryCharset(bytes, declared, &document))
+                           || (declared.isEmpty() && !hints.transportCharset.isEmpty()
+                               && tryCharset(bytes, hints.transportCharset, &document))
+                           || tryCharset(bytes, "UTF-8", &document) || tryCharset(bytes, hints.fallback, &document);
+        // Latin-1 reads any bytes, so nothing is lost even with a broken fallback.
+        if (!found)
+            tryCharset(bytes, "ISO-8859-1", &document);
     }
-    document.text = LineBreaks::normalized(text);
+    document.lineBreaks = LineBreaks::detect(document.text);
+    document.text = LineBreaks::normalized(document.text);
     return document;
 }
 
-LoadedDocument load(const QString &path)
+bool decodeAs(const QByteArray &bytes, const QByteArray &charsetName, LoadedDocument *document)
+{
+    const Charset charset = Charset::byName(charsetName);
+    const QByteArray mark = charset.byteOrderMark();
+    const bool marked = !mark.isEmpty() && bytes.startsWith(mark);
+    QString text;
+    if (!charset.isValid() || !charset.decode(marked ? bytes.mid(mark.size()) : bytes, &text))
+        return false;
+    document->encoding = TextEncoding{charset.name(), marked};
+    document->lineBreaks = LineBreaks::detect(text);
+    document->text = LineBreaks::normalized(text);
+    return true;
+}
+
+QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
@@ -69,44 +91,40 @@ LoadedDocument load(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw TarnelError::cannotOpen(path);
-    return decode(bytes);
+    return bytes;
 }
 
-QByteArray encode(const QString &text, const TextEncoding &encoding, bool *lossless)
+LoadedDocument load(const QString &path, const DecodeHints &hints)
 {
-    QByteArray bytes;
-    bool exact = true;
-    if (encoding.isUtf8()) {
-        bytes = text.toUtf8();
-        if (encoding.byteOrderMark)
-            bytes.prepend(utf8Bom);
-    } else if (encoding.name == "ISO-8859-1") {
-        exact = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
-        bytes = text.toLatin1();
-    } else {
-        QStringEncoder encoder(encoding.name.constData());
-        bytes = encoder(text);
-        QStringDecoder decoder(encoding.name.constData());
-        exact = !encoder.hasError() && decoder(bytes) == text;
-    }
-    if (lossless)
-        *lossless = exact;
+    return decode(readBytes(path), hints);
+}
+
+QByteArray encode(const QString &text, const TextEncoding &encoding, bool *lossless, LineBreaks::Style lineBreaks)
+{
+    const Charset charset = encoding.charset();
+    QByteArray bytes = charset.encode(LineBreaks::joined(text, lineBreaks), lossless);
+    if (encoding.byteOrderMark)
+        bytes.prepend(charset.byteOrderMark());
     return bytes;
 }
 
 bool canEncode(const QString &text, const TextEncoding &encoding)
 {
-    bool lossless = true;
-    encode(text, encoding, &lossless);
-    return lossless;
+    return encoding.charset().canEncode(text);
 }
 
-void save(const QString &path, const QString &text, const TextEncoding &encoding)
+QString formatName(const TextEncoding &encoding, LineBreaks::Style lineBreaks)
+{
+    return QString::fromLatin1(encoding.name) + QLatin1String(encoding.byteOrderMark ? " BOM, " : ", ")
+           + LineBreaks::styleName(lineBreaks);
+}
+
+void save(const QString &path, const QString &text, const TextEncoding &encoding, LineBreaks::Style lineBreaks)
 {
     const QFileInfo target(path);
     if (target.isDir() || (target.exists() && !target.isWritable()))
         throw TarnelError::cannotCreate(path);
-    const QByteArray bytes = encode(LineBreaks::normalized(text), encoding);
+    const QByteArray bytes = encode(text, encoding, nullptr, lineBreaks);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw TarnelError::cannotCreate(path);

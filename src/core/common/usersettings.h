@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
 class QSettings;
 
 // The per-user settings of the program (the language override, the help
-// window's placement), kept in the platform's native settings store under
+// window's placement, the 8-bit character set of undeclared pages), kept in the platform's native settings store under
 // the program's name rather than in "tarnel.ini".
 namespace UserSettings {
 
@@ -14,5 +15,14 @@ std::unique_ptr<QSettings> open();
 
 QString languageOverride();
 void setLanguageOverride(const QString &code);
+
+// The 8-bit character set a page is read in when its bytes are not UTF-8
+// and it declares none. Until the user chooses one it follows the language:
+// windows-1250 for Czech, windows-1252 otherwise.
+QByteArray fallbackCharset();
+void setFallbackCharset(const QByteArray &name);
+// The first value for a language override code ("CS") or, without one, for
+// the system's language.
+QByteArray fallbackCharsetForLanguage(const QString &code);
 
 } // namespace UserSettings

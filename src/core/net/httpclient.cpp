@@ -6,7 +6,7 @@
 
 namespace HttpClient {
 
-QByteArray get(const QString &address, const ProxySetting &proxy, TransferControl &control)
+QByteArray get(const QString &address, const ProxySetting &proxy, TransferControl &control, QByteArray *contentType)
 {
     CurlTransfer transfer(control);
     // Spaces and letters beyond ASCII are sent percent-encoded.
@@ -25,7 +25,29 @@ QByteArray get(const QString &address, const ProxySetting &proxy, TransferContro
     QByteArray body;
     transfer.receiveInto(&body);
     transfer.perform();
+    if (contentType) {
+        const char *type = nullptr;
+        if (curl_easy_getinfo(transfer.handle(), CURLINFO_CONTENT_TYPE, &type) != CURLE_OK || !type)
+            type = "";
+        *contentType = QByteArray(type);
+    }
     return body;
+}
+
+QByteArray charsetOf(const QByteArray &contentType)
+{
+    const QList<QByteArray> parts = contentType.split(';');
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const QByteArray parameter = parts[i].trimmed();
+        const qsizetype equals = parameter.indexOf('=');
+        if (equals < 0 || parameter.left(equals).trimmed().toLower() != "charset")
+            continue;
+        QByteArray value = parameter.mid(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2).trimmed();
+        return value;
+    }
+    return QByteArray();
 }
 
 } // namespace HttpClient

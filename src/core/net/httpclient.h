@@ -14,7 +14,13 @@ namespace HttpClient {
 // sent to the proxy when one is set. Redirections are followed; the body
 // of the final response is returned whatever its status, so a 404 page is
 // a page too. Throws TarnelError on host look-up, connection, time-out,
-// cancel or a cut-off response.
-QByteArray get(const QString &address, const ProxySetting &proxy, TransferControl &control);
+// cancel or a cut-off response. *contentType, when given, receives the
+// final response's Content-Type header (empty when it had none).
+QByteArray get(const QString &address, const ProxySetting &proxy, TransferControl &control,
+               QByteArray *contentType = nullptr);
+
+// The charset parameter of a Content-Type value
+// ("text/vnd.wap.wml; charset=windows-1250"), unquoted; empty when none.
+QByteArray charsetOf(const QByteArray &contentType);
 
 } // namespace HttpClient
