@@ -489,6 +489,14 @@
     </message>
 </context>
 <context>
+    <name>StatusPanels</name>
+    <message>
+        <location filename="../src/gui/app/statuspanels.cpp" line="28"/>
+        <source>Character set and line breaks the page is saved with</source>
+        <translation>Znaková sada a konce řádků, se kterými se stránka uloží</translation>
+    </message>
+</context>
+<context>
     <name>TMDIChild</name>
     <message>
         <location filename="../src/gui/editor/mdichild.cpp" line="80"/>
@@ -619,6 +627,51 @@
         <location filename="../src/gui/app/mainformremote.cpp" line="103"/>
         <source>Enter the path of the remote file to open</source>
         <translation>Zadejte cestu ke vzdálenému souboru</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="25"/>
+        <source>File %1 is changed.<byte value="xd"/>Reopening it discards the changes. Reopen?</source>
+        <translation>Soubor %1 byl změněn.<byte value="xd"/>Znovu otevřením se změny zahodí. Otevřít znovu?</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="30"/>
+        <source>File %1 is not a text in the %2 character set</source>
+        <translation>Soubor %1 není text ve znakové sadě %2</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="35"/>
+        <source>This page has no file to reopen; save it first</source>
+        <translation>Tato stránka nemá soubor, který by šlo znovu otevřít; nejprve ji uložte</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="40"/>
+        <source>This page is stored as %1, which many phones and gateways cannot read.<byte value="xd"/>Save it as UTF-8?</source>
+        <translation>Tato stránka je uložena v kódování %1, které mnoho telefonů a bran neumí přečíst.<byte value="xd"/>Uložit ji v kódování UTF-8?</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="49"/>
+        <source>Reopen with &amp;Encoding</source>
+        <translation>Znovu otevřít v &amp;kódování</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="52"/>
+        <source>Read the page&apos;s file again in another character set</source>
+        <translation>Znovu načíst soubor stránky v jiné znakové sadě</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="60"/>
+        <source>&amp;Encoding</source>
+        <translation>&amp;Kódování</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformencoding.cpp" line="64"/>
+        <source>Character set of pages that are not UTF-8 and declare none, used when they are opened</source>
+        <translation>Znaková sada stránek, které nejsou v UTF-8 a žádnou sadu neuvádějí; použije se při jejich otevření</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/mainformfiles.cpp" line="144"/>
+        <source>%1 already exists.<byte value="xd"/>Replace it?</source>
+        <translation>%1 již existuje.<byte value="xd"/>Nahradit?</translation>
     </message>
 </context>
 <context>

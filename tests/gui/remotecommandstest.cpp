@@ -26,6 +26,10 @@ namespace {
 // Served with bare line feeds; the downloaded file has CR LF.
 const QByteArray httpPage = "<wml>\n<card id=\"home\"><p>Hello</p></card>\n</wml>";
 const QByteArray httpPageAsSaved = "<wml>\r\n<card id=\"home\"><p>Hello</p></card>\r\n</wml>";
+// Czech letters in windows-1250 without a declaration, and in ISO-8859-2
+// with one.
+const QByteArray czechPage = "<wml><card><p>\x9Elu\x9Dou\xE8k\xFD</p></card></wml>";
+const QByteArray latin2Page = "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?><wml><card><p>\xB9\xBB</p></card></wml>";
 const QByteArray missingPage = "<wml><card id=\"missing\"><p>No such page</p></card></wml>";
 // FTP moves bytes as they are.
 const QByteArray ftpPage = "<wml>\n<card><p>\xe9t\xe9</p></card>\r\n</wml>";
@@ -135,6 +139,11 @@ private slots:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write(httpPage);
         page.close();
+        for (const auto &[name, bytes] : {std::pair{"czech.wml", czechPage}, std::pair{"latin2.wml", latin2Page}}) {
+            QFile file(m_httpRoot.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
         for (const char *folder : {"pub", "up", "my_dir"})
             QDir(m_ftpRoot.path()).mkpath(QString::fromLatin1(folder));
         QFile ftpFile(m_ftpRoot.filePath(QStringLiteral("pub/page.wml")));
@@ -203,6 +212,36 @@ private slots:
         // The field, shown again next time, holds the completed address.
         QCOMPARE(ini("TfrmOPENURL", "edtURL_Text"), completed);
         QCOMPARE(f().main->edittemp().text(), QString());
+    }
+
+    void readsThePageInTheServersCharsetUnlessItDeclaresOne_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("charset of the server") << "/charset/windows-1250/czech.wml"
+                                               << "<wml><card><p>\u017Elu\u0165ou\u010Dk\u00FD</p></card></wml>"
+                                               << "windows-1250, CR LF";
+        QTest::newRow("declaration before the server")
+            << "/charset/windows-1250/latin2.wml"
+            << "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?><wml><card><p>\u0161\u0165</p></card></wml>"
+            << "ISO-8859-2, CR LF";
+    }
+    void readsThePageInTheServersCharsetUnlessItDeclaresOne()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        QFETCH(QString, format);
+        openUrl(httpEntry(m_http->address(path)));
+        QCOMPARE(f().dialogs->errors, QStringList());
+        QCOMPARE(f().active()->editor()->text(), text);
+        QCOMPARE(f().panel(StatusPanels::FormatPanel), format);
+        // Saving writes the page back in the set it came in.
+        f().type(QStringLiteral("x"));
+        f().trigger("FileSave");
+        QVERIFY(f().dialogs->questions.isEmpty());
+        QCOMPARE(readFile(f().active()->documentPath()),
+                 "x" + QByteArray(path.endsWith(QLatin1String("czech.wml")) ? czechPage : latin2Page));
     }
 
     void opensAnFtpFileAndGivesEveryDownloadItsOwnFile()

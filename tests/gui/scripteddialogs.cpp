@@ -2,9 +2,10 @@
 
 #include <QDialog>
 
-DialogService::Answer ScriptedDialogs::question(const QString &text, Choice)
+DialogService::Answer ScriptedDialogs::question(const QString &text, Choice, Answer defaultAnswer)
 {
     questions << text;
+    questionDefaults << defaultAnswer;
     return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
 }
 

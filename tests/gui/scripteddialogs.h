@@ -13,7 +13,7 @@
 class ScriptedDialogs : public DialogService
 {
 public:
-    Answer question(const QString &text, Choice choice) override;
+    Answer question(const QString &text, Choice choice, Answer defaultAnswer = Answer::Yes) override;
     void message(const QString &text) override { messages << text; }
     void error(const QString &text) override { errors << text; }
     QString openFileName(const FileRequest &request) override;
@@ -29,6 +29,7 @@ public:
     std::function<void(QDialog &)> onModal;
 
     QStringList questions;
+    QList<Answer> questionDefaults; // the default button of each question
     QStringList messages;
     QStringList errors;
     QList<FileRequest> fileRequests;

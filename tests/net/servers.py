@@ -5,7 +5,8 @@ Each mode binds port 0, prints "PORT <n>" on standard output and serves
 until it is stopped, or at the latest after --lifetime seconds. Request
 lines and FTP commands go to the --log file, one a line.
 
-  http ROOT          files from ROOT; /go/X redirects to /X; /drop/ cuts
+  http ROOT          files from ROOT; /go/X redirects to /X; /charset/C/X
+                     serves X as "text/vnd.wap.wml; charset=C"; /drop/ cuts
                      the body short; /slow sends 40 x 1000 bytes slowly;
                      a missing file gives 404 with a WML body
   proxy              an HTTP proxy that answers every request itself with
@@ -56,9 +57,9 @@ class PageHandler(http.server.BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-    def reply(self, status, body, headers=()):
+    def reply(self, status, body, headers=(), content_type="text/vnd.wap.wml"):
         self.send_response(status)
-        self.send_header("Content-Type", "text/vnd.wap.wml")
+        self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
         for name, value in headers:
             self.send_header(name, value)
@@ -68,6 +69,11 @@ class PageHandler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         record(self.requestline)
         path = unquote(urlsplit(self.path).path)
+        content_type = "text/vnd.wap.wml"
+        if path.startswith("/charset/"):
+            charset, _, path = path[len("/charset/"):].partition("/")
+            path = "/" + path
+            content_type += "; charset=" + charset
         if path.startswith("/go/"):
             self.reply(302, b"moved", [("Location", "/" + path[len("/go/"):])])
         elif path.startswith("/drop/"):
@@ -92,7 +98,7 @@ class PageHandler(http.server.BaseHTTPRequestHandler):
             local = os.path.join(self.root, path.lstrip("/"))
             if path != "/" and os.path.isfile(local):
                 with open(local, "rb") as page:
-                    self.reply(200, page.read())
+                    self.reply(200, page.read(), content_type=content_type)
             else:
                 self.reply(404, MISSING_PAGE)
 

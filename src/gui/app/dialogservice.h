@@ -25,15 +25,17 @@ public:
 
     virtual ~DialogService() = default;
 
-    // A "Confirm" box with a question icon.
-    virtual Answer question(const QString &text, Choice choice) = 0;
+    // A "Confirm" box with a question icon; defaultAnswer is the button
+    // that Enter presses (questions that could lose work default to No).
+    virtual Answer question(const QString &text, Choice choice, Answer defaultAnswer = Answer::Yes) = 0;
     // A plain message titled with the application title.
     virtual void message(const QString &text) = 0;
     // The error display's box: application title, error icon, OK.
     virtual void error(const QString &text) = 0;
 
     // Empty when cancelled. The open dialog accepts names of files that do
-    // not exist; the save dialog does not ask before overwriting.
+    // not exist; the save dialog does not ask before overwriting (the
+    // commands ask through question()).
     virtual QString openFileName(const FileRequest &request) = 0;
     virtual QString saveFileName(const FileRequest &request) = 0;
 

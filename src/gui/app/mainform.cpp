@@ -125,6 +125,11 @@ void TMainForm::createMenus()
     m_languageMenu->setObjectName(QStringLiteral("Language1"));
     m_languageMenu->menuAction()->setObjectName(QStringLiteral("Language1Item"));
     m_languageMenu->menuAction()->setStatusTip(tr("Select language"));
+    createEncodingMenus();
+    m_viewMenu->addMenu(m_encodingMenu);
+    const QList<QAction *> fileItems = m_fileMenu->actions();
+    m_fileMenu->insertMenu(fileItems.value(fileItems.indexOf(action(QStringLiteral("FileOpenURL"))) + 1),
+                           m_reopenMenu);
 
     m_windowMenu = new QMenu(tr("&Window"), this);
     m_windowMenu->setObjectName(QStringLiteral("Window1"));
@@ -321,6 +326,7 @@ void TMainForm::childActivated(QMdiSubWindow *)
         child->Memo1SelMove();
     else
         m_statusBar->setPanelText(StatusPanels::ChangedPanel, QString());
+    showDocumentFormat();
 }
 
 bool TMainForm::event(QEvent *event)

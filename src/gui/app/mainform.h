@@ -2,6 +2,7 @@
 
 #include "dialogservice.h"
 
+#include "common/documentfile.h"
 #include "common/formstorage.h"
 #include "editor/plaintextbuffer.h"
 #include "net/transferlimits.h"
@@ -66,6 +67,8 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
     QMenu *languageMenu() const { return m_languageMenu; }
+    QMenu *encodingMenu() const { return m_encodingMenu; }
+    QMenu *reopenMenu() const { return m_reopenMenu; }
     QPrinter &printer();
     // Time-outs of Open from URL and Save to FTP (tests shorten them), and
     // the folder downloads go to (empty: the system's temporary folder).
@@ -81,6 +84,10 @@ public:
     void FileSaveAsExecute();
     void FileSaveAllExecute();
     void FileOpenURLExecute();
+    // Reads the active page's file again in the named character set.
+    void FileReopenEncodingExecute(const QByteArray &charset);
+    // View > Encoding: the 8-bit set of pages that declare none.
+    void ViewEncodingExecute(const QByteArray &charset);
     void FileSaveFtpExecute();
     void FileCloseExecute();
     void FileCloseAllExecute();
@@ -118,6 +125,19 @@ private:
     void childActivated(QMdiSubWindow *window);
     void runCommand(const std::function<void()> &command);
     bool writeDocument(TMDIChild *target, const QString &path);
+    // A path from the save dialog; asks before an existing file is
+    // replaced. Empty when the user cancelled.
+    QString askSavePath();
+    // --- character sets (mainformencoding.cpp)
+    void createEncodingMenus();
+    void openDocument(const QString &name, const QByteArray &transportCharset);
+    DecodeHints decodeHints(const QByteArray &transportCharset = QByteArray()) const;
+    // The encoding target is to be saved in: its own, or UTF-8 when the
+    // user agrees (the XML declaration is rewritten then). False when the
+    // user refused and nothing may be written.
+    bool chooseSaveEncoding(TMDIChild *target, TextEncoding *encoding);
+    // Status panel 5: the active page's character set and line breaks.
+    void showDocumentFormat();
     static DialogService::FileRequest usualOpenRequest();
     void printActiveDocument();
     void tileDocuments(Qt::Orientation orientation);
@@ -134,6 +154,8 @@ private:
     QMenu *m_windowMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
+    QMenu *m_encodingMenu = nullptr;
+    QMenu *m_reopenMenu = nullptr;
     QAction *m_statusBarItem = nullptr;
     PlainTextBuffer m_edittemp;
     TfrmFIND *m_findDialog = nullptr;

@@ -40,6 +40,11 @@ QString blankTemplatePath()
 
 void TMainForm::OpenDocument(const QString &name)
 {
+    openDocument(name, QByteArray());
+}
+
+void TMainForm::openDocument(const QString &name, const QByteArray &transportCharset)
+{
     auto *child = new TMDIChild(*this);
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -49,9 +54,10 @@ void TMainForm::OpenDocument(const QString &name)
     child->setCaption(name);
 
     // The window stays open, empty and unchanged, when its text cannot be read.
-    const auto load = [child](const QString &path) {
-        const LoadedDocument document = DocumentFile::load(path);
+    const auto load = [this, child, &transportCharset](const QString &path) {
+        const LoadedDocument document = DocumentFile::load(path, decodeHints(transportCharset));
         child->setEncoding(document.encoding);
+        child->setLineBreaks(document.lineBreaks);
         child->loadText(document.text);
     };
     if (!NewPage::isNewPageName(name)) {
@@ -64,11 +70,13 @@ void TMainForm::OpenDocument(const QString &name)
             load(blankTemplatePath());
             child->loadText(NewPage::fromBlankTemplate(child->editor()->text()));
         });
-        // New pages are UTF-8, whatever the template was written in.
+        // New pages are UTF-8 with CR LF breaks, whatever the template was written in.
         child->setEncoding(TextEncoding());
+        child->setLineBreaks(LineBreaks::Style::CrLf);
     }
     child->SetModified(false);
     child->Memo1SelMove();
+    showDocumentFormat();
 }
 
 void TMainForm::FileNewExecute()
@@ -87,7 +95,7 @@ void TMainForm::FileNewFromTemplateExecute()
     TMDIChild *child = activeChild();
     if (!QFileInfo::exists(blankTemplatePath()))
         return; // OpenDocument has reported the missing blank page
-    const LoadedDocument document = DocumentFile::load(chosen);
+    const LoadedDocument document = DocumentFile::load(chosen, decodeHints());
     m_edittemp.setText(document.text);
     const QString text = m_edittemp.text();
     m_edittemp.setText(QString());
@@ -113,20 +121,31 @@ void TMainForm::FileOpenExecute()
 
 bool TMainForm::writeDocument(TMDIChild *target, const QString &path)
 {
-    const QString text = target->editor()->text();
     TextEncoding encoding = target->encoding();
-    if (!DocumentFile::canEncode(text, encoding)) {
-        if (m_dialogs->question(AppTexts::notEncodable(QString::fromLatin1(encoding.name)),
-                                DialogService::Choice::YesNo) != DialogService::Answer::Yes)
-            return false;
-        encoding = TextEncoding();
-    }
-    DocumentFile::save(path, text, encoding);
+    if (!chooseSaveEncoding(target, &encoding))
+        return false;
+    DocumentFile::save(path, target->editor()->text(), encoding, target->lineBreaks());
     target->setEncoding(encoding);
     target->SetModified(false);
     target->UpdateSaveCommand();
     target->Memo1SelMove();
+    showDocumentFormat();
     return true;
+}
+
+QString TMainForm::askSavePath()
+{
+    // The dialog comes back until the user names a new file, agrees to
+    // replace an existing one, or cancels.
+    for (;;) {
+        const QString chosen = m_dialogs->saveFileName({QString(), saveFilter, wmlExtension});
+        if (chosen.isEmpty() || !QFileInfo::exists(chosen))
+            return chosen;
+        if (m_dialogs->question(tr("%1 already exists.\rReplace it?").arg(chosen), DialogService::Choice::YesNo,
+                                DialogService::Answer::No)
+            == DialogService::Answer::Yes)
+            return chosen;
+    }
 }
 
 bool TMainForm::Save(TMDIChild *target)
@@ -135,7 +154,7 @@ bool TMainForm::Save(TMDIChild *target)
         return false;
     if (!target->documentPath().isEmpty())
         return writeDocument(target, target->documentPath());
-    const QString chosen = m_dialogs->saveFileName({QString(), saveFilter, wmlExtension});
+    const QString chosen = askSavePath();
     if (chosen.isEmpty() || !writeDocument(target, chosen))
         return false;
     // The window now stands for the file it was written to.
@@ -153,7 +172,7 @@ void TMainForm::FileSaveAsExecute()
     TMDIChild *child = activeChild();
     if (!child)
         return;
-    const QString chosen = m_dialogs->saveFileName({QString(), saveFilter, wmlExtension});
+    const QString chosen = askSavePath();
     if (chosen.isEmpty() || !writeDocument(child, chosen))
         return;
     child->SetDocumentPath(chosen);

@@ -71,6 +71,8 @@ void TMainForm::FileOpenURLExecute()
         open << child->documentPath();
     const QString target = DownloadFile::pick(downloadFolder(), open);
     TransferRunner runner(*m_statusBar);
+    // The charset the web server named, for a page whose declaration names none.
+    QByteArray transportCharset;
 
     if (dialog.isHttpTab()) {
         QLineEdit *url = dialog.edtURL();
@@ -79,11 +81,14 @@ void TMainForm::FileOpenURLExecute()
         const ProxySetting proxy = dialog.proxyBox()->proxy();
         m_statusBar->setPanelText(StatusPanels::HintPanel, startingTransfer(address));
         QByteArray body;
-        runner.run(m_transferLimits,
-                   [&](TransferControl &control) { body = HttpClient::get(address, proxy, control); });
+        QByteArray contentType;
+        runner.run(m_transferLimits, [&](TransferControl &control) {
+            body = HttpClient::get(address, proxy, control, &contentType);
+        });
+        transportCharset = HttpClient::charsetOf(contentType);
         // The page goes through the scratch editor, which writes it with
         // the program's own line breaks, in the character set it came in.
-        const LoadedDocument page = DocumentFile::decode(body);
+        const LoadedDocument page = DocumentFile::decode(body, decodeHints(transportCharset));
         m_edittemp.setText(page.text);
         DocumentFile::save(target, m_edittemp.text(), page.encoding);
         m_edittemp.setText(QString());
@@ -108,7 +113,7 @@ void TMainForm::FileOpenURLExecute()
         DownloadFile::write(target, bytes);
     }
     m_statusBar->setPanelText(StatusPanels::HintPanel, transferOk());
-    OpenDocument(target);
+    openDocument(target, transportCharset);
 }
 
 void TMainForm::FileSaveFtpExecute()

@@ -16,14 +16,16 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         label->setFixedWidth(widths[i]);
         if (i == 7)
             label->setAlignment(Qt::AlignCenter);
-        // The hint panel takes the room that is left.
-        if (i == HintPanel) {
+        // The hint panel takes the room that is left; the format panel as
+        // much as its text needs.
+        if (i == HintPanel || i == FormatPanel) {
             label->setMinimumWidth(widths[i]);
             label->setMaximumWidth(QWIDGETSIZE_MAX);
         }
         addWidget(label, i == HintPanel ? 1 : 0);
         m_panels.append(label);
     }
+    m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
 }
 

@@ -7,13 +7,16 @@ class QLabel;
 
 // The main window's status bar: eight fixed panels numbered 0 to 7 from the
 // left. Panel 4 shows "Changed" for the active document, panel 6 the long
-// hint of what is under the pointer and transfer progress.
+// hint of what is under the pointer and transfer progress. Panel 5 shows the
+// character set and line-break style of the active document; it grows to
+// fit its text.
 class StatusPanels : public QStatusBar
 {
     Q_OBJECT
 
 public:
     static constexpr int ChangedPanel = 4;
+    static constexpr int FormatPanel = 5;
     static constexpr int HintPanel = 6;
 
     explicit StatusPanels(QWidget *parent = nullptr);

@@ -35,7 +35,7 @@ QString displayed(const QString &text)
 }
 } // namespace
 
-DialogService::Answer WidgetDialogService::question(const QString &text, Choice choice)
+DialogService::Answer WidgetDialogService::question(const QString &text, Choice choice, Answer defaultAnswer)
 {
     QMessageBox box(QMessageBox::Question, AppTexts::confirmCaption(), displayed(text), QMessageBox::NoButton, m_parent);
     QPushButton *yes = box.addButton(AppTexts::yesButton(), QMessageBox::YesRole);
@@ -43,7 +43,7 @@ DialogService::Answer WidgetDialogService::question(const QString &text, Choice 
     QPushButton *cancel = nullptr;
     if (choice == Choice::YesNoCancel)
         cancel = box.addButton(AppTexts::cancelButton(), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? yes : defaultAnswer == Answer::No || !cancel ? no : cancel);
     box.setEscapeButton(cancel ? cancel : no);
     box.exec();
     if (box.clickedButton() == yes)

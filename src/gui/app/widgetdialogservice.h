@@ -11,7 +11,7 @@ class WidgetDialogService : public DialogService
 public:
     explicit WidgetDialogService(QWidget *parent) : m_parent(parent) {}
 
-    Answer question(const QString &text, Choice choice) override;
+    Answer question(const QString &text, Choice choice, Answer defaultAnswer = Answer::Yes) override;
     void message(const QString &text) override;
     void error(const QString &text) override;
     QString openFileName(const FileRequest &request) override;

@@ -50,8 +50,16 @@ public:
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     const QString &documentPath() const { return m_documentPath; }
     void SetDocumentPath(const QString &path) { m_documentPath = path; }
+    // The character set and line breaks the page is saved with: those it
+    // was loaded with, until the user agrees to another set.
     const TextEncoding &encoding() const { return m_encoding; }
     void setEncoding(const TextEncoding &encoding) { m_encoding = encoding; }
+    LineBreaks::Style lineBreaks() const { return m_lineBreaks; }
+    void setLineBreaks(LineBreaks::Style style) { m_lineBreaks = style; }
+    // Whether the user has answered to keep the page's Unicode set other
+    // than UTF-8; asked once per loaded page.
+    bool keepsEncoding() const { return m_keepsEncoding; }
+    void setKeepsEncoding(bool keeps) { m_keepsEncoding = keeps; }
 
     // Puts a loaded text into the editor without counting it as a change.
     void loadText(const QString &text);
@@ -144,6 +152,8 @@ private:
     CardModel m_cardModel;
     QString m_documentPath;
     TextEncoding m_encoding;
+    LineBreaks::Style m_lineBreaks = LineBreaks::Style::CrLf;
+    bool m_keepsEncoding = false;
     bool m_modified = false;
     bool m_loading = false;
 };
