@@ -650,8 +650,8 @@
     </message>
     <message>
         <location filename="../src/gui/app/mainformencoding.cpp" line="49"/>
-        <source>Reopen with &amp;Encoding</source>
-        <translation>Znovu otevřít v &amp;kódování</translation>
+        <source>Reopen with Enco&amp;ding</source>
+        <translation>Znovu otevřít v kó&amp;dování</translation>
     </message>
     <message>
         <location filename="../src/gui/app/mainformencoding.cpp" line="52"/>

@@ -104,8 +104,8 @@ const char16_t iso8859_15[128] = {
 
 const Entry table[] = {
     {"windows-1250", windows1250},
-    {"windows-1252", windows1252},
     {"windows-1251", windows1251},
+    {"windows-1252", windows1252},
     {"ISO-8859-1", nullptr},
     {"ISO-8859-2", iso8859_2},
     {"ISO-8859-15", iso8859_15},

@@ -46,7 +46,7 @@ QString keepUnicodeQuestion(const QByteArray &charset)
 
 void TMainForm::createEncodingMenus()
 {
-    m_reopenMenu = new QMenu(tr("Reopen with &Encoding"), this);
+    m_reopenMenu = new QMenu(tr("Reopen with Enco&ding"), this);
     m_reopenMenu->setObjectName(QStringLiteral("FileReopenEncoding"));
     m_reopenMenu->menuAction()->setObjectName(QStringLiteral("FileReopenEncodingItem"));
     m_reopenMenu->menuAction()->setStatusTip(tr("Read the page's file again in another character set"));

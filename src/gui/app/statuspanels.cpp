@@ -31,8 +31,13 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 
 void StatusPanels::setPanelText(int panel, const QString &text)
 {
-    if (QLabel *label = m_panels.value(panel))
-        label->setText(text);
+    QLabel *label = m_panels.value(panel);
+    if (!label)
+        return;
+    label->setText(text);
+    // The format panel is never squeezed below its text.
+    if (panel == FormatPanel)
+        label->setMinimumWidth(qMax(35, label->sizeHint().width()));
 }
 
 QString StatusPanels::panelText(int panel) const
