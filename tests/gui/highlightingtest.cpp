@@ -176,6 +176,35 @@ private slots:
         }
     }
 
+    // A comment opened at the top of a page of several megabytes, shown
+    // from its end: the lines past the first screen must be styled again
+    // from their new state, however the styling is split up while painting
+    // and when idle.
+    void aCommentOpenedAtTheTopReachesTheEndOfALongPage()
+    {
+        QStringList lines;
+        for (int i = 0; lines.size() < 80000; ++i)
+            lines << QStringLiteral("<p id=\"n%1\">Some text and <b>bold</b> words</p>").arg(i);
+        WmlEditor editor;
+        editor.resize(600, 300);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        editor.setText(lines.join(QLatin1String("\r\n"))); // no break at the end
+        editor.setFocus();
+        const auto classAt = [&editor](long bytePosition) {
+            return WmlLexer::classOfStyle(int(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, bytePosition)));
+        };
+        QTest::keyClick(&editor, Qt::Key_End, Qt::ControlModifier);
+        const long last = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH) - 2; // the "p" of "</p>"
+        QTRY_VERIFY_WITH_TIMEOUT(classAt(last) == TextClass::HtmlKeyword || classAt(last) == TextClass::HtmlTag, 20000);
+        QTest::keyClick(&editor, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(&editor, "<!-- ");
+        QTest::keyClick(&editor, Qt::Key_End, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(classAt(last + 5), TextClass::HtmlComment, 20000);
+        // Every line is in the comment now, the first screen and the last.
+        QCOMPARE(classAt(editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, 40000) + 2), TextClass::HtmlComment);
+    }
+
     void lexerKeepsTheEditorsFontAndColours()
     {
         WmlEditor editor;

@@ -117,6 +117,53 @@ private slots:
         QCOMPARE(seen.last(), QStringLiteral("<bxone</p>!"));
     }
 
+    // Until a reader listens the editor's accessible interface is a plain
+    // one: QScintilla's own would count the characters up to the caret at
+    // every repaint. Once a reader listens it gets QScintilla's, with text.
+    void theFullAccessibleInterfaceIsMadeOnlyForAReader()
+    {
+        WmlEditor editor;
+        editor.setText(QStringLiteral("<p>x</p>"));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QAccessibleInterface *plain = QAccessible::queryAccessibleInterface(&editor);
+        QVERIFY(plain);
+        QCOMPARE(plain->role(), QAccessible::EditableText);
+        QVERIFY(!plain->textInterface());
+        QAccessible::setActive(true);
+        QAccessibleInterface *full = QAccessible::queryAccessibleInterface(&editor);
+        const bool fullHasText = full && full->textInterface();
+        const QString firstWord = fullHasText ? full->textInterface()->text(0, 3) : QString();
+        QAccessible::setActive(false); // drops the full interface again
+        QVERIFY(fullHasText);
+        QCOMPARE(firstWord, QStringLiteral("<p>"));
+        QVERIFY(!QAccessible::queryAccessibleInterface(&editor)->textInterface());
+    }
+
+    // An input method sees a window of the caret's line, with the caret and
+    // the selection's other end counted in characters of that window.
+    void inputMethodsSeeAWindowOfTheCaretsLine()
+    {
+        WmlEditor editor;
+        const QString longLine = QString(3000, QLatin1Char('a')) + QStringLiteral("\u017e") + QString(3000, QLatin1Char('b'));
+        editor.setText(QStringLiteral("<wml>\r\n") + longLine + QStringLiteral("\r\n</wml>"));
+        const auto query = [&editor](Qt::InputMethodQuery what) {
+            return static_cast<QWidget &>(editor).inputMethodQuery(what);
+        };
+        const int lineStart = editor.lineStart(1);
+        editor.setSelection(lineStart + 2990, lineStart + 3001); // ten a's, the z, caret after it
+        const QString around = query(Qt::ImSurroundingText).toString();
+        QCOMPARE(around.size(), 2000);
+        QCOMPARE(query(Qt::ImCursorPosition).toInt(), 1000);
+        QCOMPARE(query(Qt::ImAnchorPosition).toInt(), 989);
+        QCOMPARE(around.mid(989, 11), QString(10, QLatin1Char('a')) + QStringLiteral("\u017e"));
+        QVERIFY(query(Qt::ImTextAfterCursor).toString().startsWith(QStringLiteral("bbb")));
+
+        editor.setCaret(3); // a short line: all of it, and never the next
+        QCOMPARE(query(Qt::ImSurroundingText).toString(), QStringLiteral("<wml>"));
+        QCOMPARE(query(Qt::ImTextBeforeCursor).toString(), QStringLiteral("<wm"));
+    }
+
     // While an accessibility client is active QScintilla's own insert and
     // delete notifications are on: they carry the text events a screen
     // reader hears, at character offsets.

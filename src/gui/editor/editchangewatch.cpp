@@ -1,5 +1,7 @@
 #include "editchangewatch.h"
 
+#include "quietaccessibility.h"
+
 #include <Qsci/qsciscintillabase.h>
 #include <QTimer>
 
@@ -36,6 +38,7 @@ EditChangeWatch::~EditChangeWatch()
 void EditChangeWatch::accessibilityActiveChanged(bool active)
 {
     applyEventMask(active);
+    QuietAccessibility::forgetInterface(&m_editor);
 }
 
 void EditChangeWatch::applyEventMask(bool accessibilityActive)

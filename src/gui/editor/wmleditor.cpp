@@ -1,6 +1,8 @@
 #include "wmleditor.h"
 
 #include "editchangewatch.h"
+#include "inputmethodcontext.h"
+#include "quietaccessibility.h"
 #include "wmllexer.h"
 
 #include "common/linebreaks.h"
@@ -53,6 +55,9 @@ WmlEditor::WmlEditor(QWidget *parent) : QsciScintilla(parent)
     }
     SendScintilla(SCI_SETWORDCHARS, 0UL, wordChars.constData());
 
+    // QScintilla installed its accessibility factory as the editor was
+    // made; the quiet one goes in front of it.
+    QuietAccessibility::install();
     m_changes = new EditChangeWatch(*this);
     connect(m_changes, &EditChangeWatch::changed, this, &WmlEditor::contentChanged);
 }
@@ -265,4 +270,28 @@ void WmlEditor::mouseReleaseEvent(QMouseEvent *event)
 {
     QsciScintilla::mouseReleaseEvent(event);
     m_changes->reportChange();
+}
+
+QVariant WmlEditor::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImSurroundingText:
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+    case Qt::ImTextBeforeCursor:
+    case Qt::ImTextAfterCursor: {
+        const InputMethodContext context = InputMethodContext::around(*this);
+        if (query == Qt::ImSurroundingText)
+            return context.text;
+        if (query == Qt::ImCursorPosition)
+            return context.cursor;
+        if (query == Qt::ImAnchorPosition)
+            return context.anchor;
+        if (query == Qt::ImTextBeforeCursor)
+            return context.text.left(context.cursor);
+        return context.text.mid(context.cursor);
+    }
+    default:
+        return QsciScintilla::inputMethodQuery(query);
+    }
 }

@@ -72,6 +72,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The surrounding text an input method sees is a window of the caret's
+    // line (see InputMethodContext), never the whole page.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
     long bytePosition(int position) const;
