@@ -9,9 +9,24 @@ namespace QuietAccessibility {
 
 namespace {
 
+// Follows whether an accessibility client is active, as Qt announces it.
+struct ReaderWatch : QAccessible::ActivationObserver
+{
+    bool listening = QAccessible::isActive();
+    void accessibilityActiveChanged(bool active) override { listening = active; }
+};
+
+// Made once and kept for the life of the process: Qt's list of observers
+// may outlive any static object of ours.
+ReaderWatch &readerWatch()
+{
+    static ReaderWatch *watch = new ReaderWatch;
+    return *watch;
+}
+
 QAccessibleInterface *plainInterface(const QString &className, QObject *object)
 {
-    if (QAccessible::isActive() || className != QLatin1String(WmlEditor::staticMetaObject.className()))
+    if (readerWatch().listening || className != QLatin1String(WmlEditor::staticMetaObject.className()))
         return nullptr; // QScintilla's own factory answers
     auto *editor = qobject_cast<WmlEditor *>(object);
     return editor ? new QAccessibleWidget(editor, QAccessible::EditableText) : nullptr;
@@ -22,6 +37,9 @@ QAccessibleInterface *plainInterface(const QString &className, QObject *object)
 void install()
 {
     static const bool installed = [] {
+        // Observers hear of a change in the order they came; this one comes
+        // before any editor's, so editors see the new state.
+        QAccessible::installActivationObserver(&readerWatch());
         QAccessible::installFactory(plainInterface);
         return true;
     }();
