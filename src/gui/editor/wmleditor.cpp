@@ -157,14 +157,34 @@ QString WmlEditor::textRange(int start, int end) const
     return QString::fromUtf8(data, to - from);
 }
 
+// A block selection is one range per line; the program's commands read and
+// replace only the main one (the piece in the caret's line), so what they
+// read is exactly what they replace.
 int WmlEditor::caret() const
 {
-    return characterPosition(SendScintilla(SCI_GETCURRENTPOS));
+    const long main = SendScintilla(SCI_GETMAINSELECTION);
+    return characterPosition(SendScintilla(SCI_GETSELECTIONNCARET, main));
 }
 
 int WmlEditor::anchor() const
 {
-    return characterPosition(SendScintilla(SCI_GETANCHOR));
+    const long main = SendScintilla(SCI_GETMAINSELECTION);
+    return characterPosition(SendScintilla(SCI_GETSELECTIONNANCHOR, main));
+}
+
+bool WmlEditor::hasSeveralRanges() const
+{
+    return SendScintilla(SCI_GETSELECTIONS) > 1 || SendScintilla(SCI_SELECTIONISRECTANGLE) != 0;
+}
+
+void WmlEditor::keepMainRangeOnly()
+{
+    if (!hasSeveralRanges())
+        return;
+    const long main = SendScintilla(SCI_GETMAINSELECTION);
+    const long mainAnchor = SendScintilla(SCI_GETSELECTIONNANCHOR, main);
+    const long mainCaret = SendScintilla(SCI_GETSELECTIONNCARET, main);
+    SendScintilla(SCI_SETSEL, mainAnchor, mainCaret);
 }
 
 void WmlEditor::setSelection(int anchor, int caret)
@@ -175,6 +195,7 @@ void WmlEditor::setSelection(int anchor, int caret)
 void WmlEditor::replaceSelection(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
+    keepMainRangeOnly();
     // SCI_REPLACESEL stops at NUL; the target functions take a length.
     SendScintilla(SCI_TARGETFROMSELECTION);
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());

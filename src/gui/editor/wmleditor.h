@@ -33,10 +33,16 @@ public:
     int lineStart(int line) const override;
     int lineOfPosition(int position) const override;
 
+    // With a block (Alt+Shift+arrows, Alt+drag) or several ranges selected,
+    // caret, anchor, the selected text and replaceSelection all mean the
+    // main range only: the block's piece in the caret's line. Replacing it
+    // drops the other ranges from the selection and leaves their text alone.
     int caret() const override;
     int anchor() const override;
     void setSelection(int anchor, int caret) override;
     void replaceSelection(const QString &text) override;
+    // Whether the selection is a block or has more than one range.
+    bool hasSeveralRanges() const;
 
     void ensureCaretVisible() override;
     QPoint caretPixelPosition() const override;
@@ -80,6 +86,8 @@ private:
     long bytePosition(int position) const;
     int characterPosition(long bytePosition) const;
     void updateCaretStyle();
+    // Reduces a block or multiple selection to its main range.
+    void keepMainRangeOnly();
 
     TwmlHighlighter m_highlighter;
     WmlLexer *m_lexer = nullptr;
