@@ -3,6 +3,7 @@
 #include "apptexts.h"
 #include "collapsibletoolbar.h"
 #include "commandtable.h"
+#include "documentsubwindow.h"
 #include "errordisplay.h"
 #include "languagemenu.h"
 #include "splashwindow.h"
@@ -12,7 +13,9 @@
 
 #include "editor/mdichild.h"
 #include "editor/tfrmfind.h"
+#include "editor/wmleditor.h"
 
+#include "common/commandstates.h"
 #include "common/programfolder.h"
 #include "common/tempfolder.h"
 
@@ -235,20 +238,37 @@ void TMainForm::runCommand(const std::function<void()> &command)
     ErrorDisplay::run(*m_dialogs, command);
 }
 
+// Windows whose close was accepted stay in the MDI area until Qt deletes
+// them; they no longer count.
+QList<QMdiSubWindow *> TMainForm::openFrames(QMdiArea::WindowOrder order) const
+{
+    QList<QMdiSubWindow *> frames = m_mdiArea->subWindowList(order);
+    frames.removeIf([](QMdiSubWindow *frame) {
+        const auto *document = qobject_cast<DocumentSubWindow *>(frame);
+        return !document || document->isClosing() || !qobject_cast<TMDIChild *>(frame->widget());
+    });
+    return frames;
+}
+
 TMDIChild *TMainForm::activeChild() const
 {
+    const QList<QMdiSubWindow *> frames = openFrames(QMdiArea::StackingOrder);
     QMdiSubWindow *window = m_mdiArea->currentSubWindow();
-    if (!window) {
-        const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
-        window = windows.isEmpty() ? nullptr : windows.back();
-    }
+    if (!frames.contains(window))
+        window = frames.isEmpty() ? nullptr : frames.back();
     return window ? qobject_cast<TMDIChild *>(window->widget()) : nullptr;
+}
+
+TMDIChild *TMainForm::sourceChild() const
+{
+    TMDIChild *child = activeChild();
+    return child && child->isSourceShowing() ? child : nullptr;
 }
 
 QList<TMDIChild *> TMainForm::documentWindows() const
 {
     QList<TMDIChild *> children;
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    const QList<QMdiSubWindow *> windows = openFrames(QMdiArea::StackingOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         if (auto *child = qobject_cast<TMDIChild *>((*it)->widget()))
             children.append(child);
@@ -263,23 +283,7 @@ QList<TMDIChild *> TMainForm::documentWindows() const
 
 int TMainForm::documentCount() const
 {
-    return int(m_mdiArea->subWindowList().size());
-}
-
-QStringList TMainForm::closeCommands()
-{
-    return {QStringLiteral("FileClose"),  QStringLiteral("FileCloseAll"), QStringLiteral("FileSave"),
-            QStringLiteral("FileSaveFtp"), QStringLiteral("FileSaveAs"),  QStringLiteral("FileSaveAll"),
-            QStringLiteral("FilePrint"),   QStringLiteral("EditUndo"),    QStringLiteral("EditFind"),
-            QStringLiteral("EditReplace")};
-}
-
-QStringList TMainForm::tabSwitchCommands()
-{
-    return {QStringLiteral("FileClose"),   QStringLiteral("FileCloseAll"), QStringLiteral("FileSave"),
-            QStringLiteral("FileSaveAs"),  QStringLiteral("FileSaveAll"),  QStringLiteral("FilePrint"),
-            QStringLiteral("EditUndo"),    QStringLiteral("EditRedo"),     QStringLiteral("EditFind"),
-            QStringLiteral("EditReplace")};
+    return int(openFrames(QMdiArea::CreationOrder).size());
 }
 
 void TMainForm::setCommandsEnabled(const QStringList &names, bool enabled)
@@ -290,15 +294,16 @@ void TMainForm::setCommandsEnabled(const QStringList &names, bool enabled)
 
 void TMainForm::UpdateCommandState()
 {
-    const int docs = documentCount();
-    const TMDIChild *child = activeChild();
-    const bool onWml = docs > 0 && child && child->pages()->currentIndex() == 0;
-    setCommandsEnabled({QStringLiteral("FileClose"), QStringLiteral("FileCloseAll")}, docs > 0);
-    setCommandsEnabled({QStringLiteral("FileSave"), QStringLiteral("FileSaveFtp"), QStringLiteral("FileSaveAs"),
-                        QStringLiteral("FileSaveAll"), QStringLiteral("FilePrint")},
-                       onWml);
-    setCommandsEnabled({QStringLiteral("EditUndo"), QStringLiteral("EditFind"), QStringLiteral("EditReplace")},
-                       docs > 0);
+    CommandStates::ActiveDocument document;
+    if (const TMDIChild *child = activeChild()) {
+        document.exists = true;
+        document.sourceShown = child->isSourceShowing();
+        document.modified = child->isModified();
+        document.canUndo = child->editor()->canUndo();
+        document.canRedo = child->editor()->canRedo();
+    }
+    for (const auto &[name, enabled] : CommandStates::of(document))
+        action(name)->setEnabled(enabled);
 }
 
 void TMainForm::mergeChildMenus()
@@ -322,6 +327,7 @@ void TMainForm::childActivated(QMdiSubWindow *)
     if (m_closing)
         return;
     mergeChildMenus();
+    UpdateCommandState();
     if (TMDIChild *child = activeChild())
         child->Memo1SelMove();
     else
@@ -365,6 +371,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
     for (TMDIChild *child : documentWindows()) {
         if (!child->closeQuery()) {
             event->ignore();
+            UpdateCommandState();
             return;
         }
     }

@@ -9,11 +9,11 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QPointer>
 #include <memory>
 
 class CollapsibleToolBar;
-class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
@@ -37,6 +37,9 @@ public:
 
     // --- operations shared with the document windows and later commands
     void OpenDocument(const QString &name);
+    // Sets the document commands from the active document window (see
+    // CommandStates). Runs when a window becomes active or closes, when the
+    // active window's text changes or is saved, and when its tab switches.
     void UpdateCommandState();
     // Saves target to its path, or asks for one. False when the user
     // cancelled (nothing written). Throws TarnelError when writing fails.
@@ -46,15 +49,15 @@ public:
     void openDroppedFiles(const QStringList &paths);
 
     TMDIChild *activeChild() const;
+    // The active document window when its WML tab is showing, else null:
+    // the commands that edit the source act only on this one.
+    TMDIChild *sourceChild() const;
     // Document windows, the active (topmost) one first.
     QList<TMDIChild *> documentWindows() const;
     int documentCount() const;
 
     QAction *action(const QString &name) const;
     void setCommandsEnabled(const QStringList &names, bool enabled);
-    // The commands switched by Close and Close All, and by the tab rules.
-    static QStringList closeCommands();
-    static QStringList tabSwitchCommands();
 
     DialogService &dialogs() const { return *m_dialogs; }
     // The request of the Open command's dialog; other commands may borrow it
@@ -123,6 +126,9 @@ private:
     void createHelpWindow();
     void mergeChildMenus();
     void childActivated(QMdiSubWindow *window);
+    // After any document window closed: menus, status and command states.
+    void documentClosed();
+    QList<QMdiSubWindow *> openFrames(QMdiArea::WindowOrder order) const;
     void runCommand(const std::function<void()> &command);
     bool writeDocument(TMDIChild *target, const QString &path);
     // A path from the save dialog; asks before an existing file is

@@ -14,7 +14,7 @@ void TMainForm::createFindDialog()
     m_findDialog = new TfrmFIND(
         *m_dialogs,
         [this]() -> SourceEditor * {
-            TMDIChild *child = activeChild();
+            TMDIChild *child = sourceChild();
             return child ? child->editor() : nullptr;
         },
         this);
@@ -29,7 +29,7 @@ void TMainForm::runFindDialog()
 
 void TMainForm::EditFindExecute()
 {
-    if (!activeChild())
+    if (!sourceChild())
         return;
     m_findDialog->prepareFind();
     runFindDialog();
@@ -37,7 +37,7 @@ void TMainForm::EditFindExecute()
 
 void TMainForm::EditReplaceExecute()
 {
-    if (!activeChild())
+    if (!sourceChild())
         return;
     m_findDialog->prepareReplace();
     runFindDialog();
@@ -50,6 +50,8 @@ void TMainForm::EditFindNextExecute()
 
 void TMainForm::EditDelTagExecute()
 {
-    if (TMDIChild *child = activeChild())
+    // Remove tag stays enabled on every tab but edits only a source that
+    // is showing.
+    if (TMDIChild *child = sourceChild())
         FindReplace::removeTag(*child->editor());
 }

@@ -3,7 +3,9 @@
 
 #include "apptexts.h"
 #include "dialogservice.h"
+#include "documentsubwindow.h"
 #include "errordisplay.h"
+#include "statuspanels.h"
 
 #include "editor/mdichild.h"
 #include "editor/wmleditor.h"
@@ -46,8 +48,12 @@ void TMainForm::OpenDocument(const QString &name)
 void TMainForm::openDocument(const QString &name, const QByteArray &transportCharset)
 {
     auto *child = new TMDIChild(*this);
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto *window = new DocumentSubWindow;
+    window->setWidget(child);
+    m_mdiArea->addSubWindow(window);
+    connect(window, &DocumentSubWindow::closed, this, &TMainForm::documentClosed);
+    // Ctrl+F4 belongs to Close; the frame keeps Ctrl+W.
+    window->releaseShortcut(action(QStringLiteral("FileClose"))->shortcut());
     window->resize(558, 395);
     window->show();
     m_mdiArea->setActiveSubWindow(window);
@@ -189,28 +195,32 @@ void TMainForm::FileSaveAllExecute()
     }
 }
 
+// Close, Close All, Ctrl+W and the close box all close the frame, whose
+// close runs the document's question; documentClosed does the rest.
 void TMainForm::FileCloseExecute()
 {
-    const int count = documentCount();
-    if (count == 0)
-        return;
-    QMdiSubWindow *window = m_mdiArea->currentSubWindow();
-    if (!window && activeChild())
-        window = qobject_cast<QMdiSubWindow *>(activeChild()->parentWidget());
-    if (!window || !window->close())
-        return;
-    if (count == 1)
-        setCommandsEnabled(closeCommands(), false);
+    if (TMDIChild *child = activeChild())
+        child->parentWidget()->close();
 }
 
 void TMainForm::FileCloseAllExecute()
 {
     for (TMDIChild *child : documentWindows()) {
-        auto *window = qobject_cast<QMdiSubWindow *>(child->parentWidget());
-        if (window && !window->close())
+        if (!child->parentWidget()->close())
             return;
     }
-    setCommandsEnabled(closeCommands(), false);
+}
+
+void TMainForm::documentClosed()
+{
+    if (m_closing)
+        return;
+    mergeChildMenus();
+    if (TMDIChild *child = activeChild())
+        child->Memo1SelMove();
+    else
+        m_statusBar->setPanelText(StatusPanels::ChangedPanel, QString());
+    UpdateCommandState();
 }
 
 QPrinter &TMainForm::printer()

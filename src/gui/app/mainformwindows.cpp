@@ -26,19 +26,19 @@ void TMainForm::Window1Click()
 
 void TMainForm::EditUndoExecute()
 {
-    if (TMDIChild *child = activeChild(); child && child->editor()->canUndo())
+    if (TMDIChild *child = sourceChild(); child && child->editor()->canUndo())
         child->editor()->undo();
 }
 
 void TMainForm::EditRedoExecute()
 {
-    if (TMDIChild *child = activeChild(); child && child->editor()->canRedo())
+    if (TMDIChild *child = sourceChild(); child && child->editor()->canRedo())
         child->editor()->redo();
 }
 
 void TMainForm::tileDocuments(Qt::Orientation orientation)
 {
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow *> windows = openFrames(QMdiArea::CreationOrder);
     const QList<QRect> tiles = TileLayout::tiles(m_mdiArea->viewport()->rect(), int(windows.size()), orientation);
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();

@@ -178,7 +178,7 @@ void TMDIChild::Memo1SelMove()
 
 void TMDIChild::UpdateSaveCommand()
 {
-    m_main.action(QStringLiteral("FileSave"))->setEnabled(m_modified);
+    m_main.UpdateCommandState();
 }
 
 bool TMDIChild::AskSaveChanges()
@@ -222,12 +222,23 @@ void TMDIChild::EnableSourceCommands(int view)
     const bool on = view == ViewWml;
     m_editMenu->setEnabled(on);
     m_insertMenu->setEnabled(on);
-    m_main.setCommandsEnabled(TMainForm::tabSwitchCommands(), on);
+    // The shortcuts of the Insert commands work anywhere in the window, so
+    // the commands themselves are switched, not only their menu.
+    for (QAction *action : std::as_const(m_insertActions))
+        action->setEnabled(on);
+    m_main.UpdateCommandState();
+}
+
+bool TMDIChild::isSourceShowing() const
+{
+    return m_pages->currentWidget() == m_tabWml;
 }
 
 void TMDIChild::Edit1Click()
 {
-    m_main.action(QStringLiteral("EditUndo"))->setEnabled(m_memo->canUndo());
+    // Undo follows the editor's undo history; the recomputation keeps it
+    // from being left disabled after the next keystroke.
+    m_main.UpdateCommandState();
 }
 
 void TMDIChild::selectNeighbourTab(int step)

@@ -66,13 +66,22 @@ public:
 
     bool isModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
+    // Has the main window recompute its command states; Save follows the
+    // active document's modified flag, never this window's when another
+    // one is active.
     void UpdateSaveCommand();
     // The close prompt; false when the user cancelled, or when the save
     // that was asked for did not happen.
     bool AskSaveChanges();
     // The close query of the window: the prompt, then the Save command's state.
     bool closeQuery();
+    // Enables the Edit and Insert menus and this window's Insert commands
+    // on the WML view, disables them on the others, and has the main window
+    // recompute its command states.
     void EnableSourceCommands(int view);
+    // Whether the WML tab is showing: only then may a command change the
+    // source text.
+    bool isSourceShowing() const;
     // Rewrites the "Changed" panel from the modified flag.
     void Memo1SelMove();
 

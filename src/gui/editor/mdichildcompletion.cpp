@@ -39,6 +39,8 @@ bool TMDIChild::Memo1KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 void TMDIChild::openCompletionList()
 {
+    if (!isSourceShowing())
+        return;
     m_completion->clear();
     const int position = m_memo->caret();
     const TagCompletion::Request request = TagCompletion::requestAt(*m_memo, position);

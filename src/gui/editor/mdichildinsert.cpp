@@ -61,14 +61,21 @@ void TMDIChild::connectInsertCommand(QAction *action)
         {QStringLiteral("InsPrev"), &TMDIChild::InsPrevExecute},
         {QStringLiteral("InsTemplate"), &TMDIChild::InsTemplateExecute},
     };
+    // Nothing is inserted into a source the user cannot see.
     const auto handler = handlers.constFind(name);
     if (handler != handlers.constEnd()) {
-        connect(action, &QAction::triggered, this, handler.value());
+        connect(action, &QAction::triggered, this, [this, run = handler.value()] {
+            if (isSourceShowing())
+                (this->*run)();
+        });
         return;
     }
     // The text-format commands share one handler that reads the tag from
     // the command's name.
-    connect(action, &QAction::triggered, this, [this, name] { InsBExecute(name); });
+    connect(action, &QAction::triggered, this, [this, name] {
+        if (isSourceShowing())
+            InsBExecute(name);
+    });
 }
 
 void TMDIChild::InsertTagPair(const QString &opening, const QString &closing, bool newLine)
