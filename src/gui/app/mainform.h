@@ -125,9 +125,9 @@ private:
     void runFindDialog();
     void createHelpWindow();
     void mergeChildMenus();
+    // Another document window became active, or the active one closed:
+    // menus, status and command states follow the (new) active window.
     void childActivated(QMdiSubWindow *window);
-    // After any document window closed: menus, status and command states.
-    void documentClosed();
     QList<QMdiSubWindow *> openFrames(QMdiArea::WindowOrder order) const;
     void runCommand(const std::function<void()> &command);
     bool writeDocument(TMDIChild *target, const QString &path);

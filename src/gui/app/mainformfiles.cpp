@@ -5,7 +5,6 @@
 #include "dialogservice.h"
 #include "documentsubwindow.h"
 #include "errordisplay.h"
-#include "statuspanels.h"
 
 #include "editor/mdichild.h"
 #include "editor/wmleditor.h"
@@ -51,7 +50,8 @@ void TMainForm::openDocument(const QString &name, const QByteArray &transportCha
     auto *window = new DocumentSubWindow;
     window->setWidget(child);
     m_mdiArea->addSubWindow(window);
-    connect(window, &DocumentSubWindow::closed, this, &TMainForm::documentClosed);
+    // A closed window leaves menus, status and command states to the next one.
+    connect(window, &DocumentSubWindow::closed, this, [this] { childActivated(nullptr); });
     // Ctrl+F4 belongs to Close; the frame keeps Ctrl+W.
     window->releaseShortcut(action(QStringLiteral("FileClose"))->shortcut());
     window->resize(558, 395);
@@ -196,7 +196,7 @@ void TMainForm::FileSaveAllExecute()
 }
 
 // Close, Close All, Ctrl+W and the close box all close the frame, whose
-// close runs the document's question; documentClosed does the rest.
+// close runs the document's question; its closed signal does the rest.
 void TMainForm::FileCloseExecute()
 {
     if (TMDIChild *child = activeChild())
@@ -209,18 +209,6 @@ void TMainForm::FileCloseAllExecute()
         if (!child->parentWidget()->close())
             return;
     }
-}
-
-void TMainForm::documentClosed()
-{
-    if (m_closing)
-        return;
-    mergeChildMenus();
-    if (TMDIChild *child = activeChild())
-        child->Memo1SelMove();
-    else
-        m_statusBar->setPanelText(StatusPanels::ChangedPanel, QString());
-    UpdateCommandState();
 }
 
 QPrinter &TMainForm::printer()
