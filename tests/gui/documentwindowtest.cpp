@@ -248,9 +248,9 @@ private slots:
         QVERIFY(!child->editMenu()->isEnabled() && !child->insertMenu()->isEnabled());
         QTest::keyClick(child->pages()->currentWidget(), Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(child->pages()->currentWidget()->objectName(), QStringLiteral("tabWML"));
-        // An unchanged page with nothing to undo: Save, Undo and Redo stay off.
-        QCOMPARE(f.enabledOf(tabCommands), (QStringList{"FileClose", "FileCloseAll", "FileSaveAs", "FileSaveAll",
-                                                        "FilePrint", "EditFind", "EditReplace"}));
+        // A new page with nothing to undo: Undo and Redo stay off.
+        QCOMPARE(f.enabledOf(tabCommands), (QStringList{"FileClose", "FileCloseAll", "FileSave", "FileSaveAs",
+                                                        "FileSaveAll", "FilePrint", "EditFind", "EditReplace"}));
         QVERIFY(child->editMenu()->isEnabled());
         QTest::keyClick(child->editor(), Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(child->pages()->currentWidget()->objectName(), QStringLiteral("tabPREVIEW"));

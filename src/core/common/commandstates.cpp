@@ -8,7 +8,7 @@ QList<std::pair<QString, bool>> of(const ActiveDocument &document)
     return {
         {QStringLiteral("FileClose"), source},
         {QStringLiteral("FileCloseAll"), source},
-        {QStringLiteral("FileSave"), source && document.modified},
+        {QStringLiteral("FileSave"), source && (document.modified || !document.hasFile)},
         {QStringLiteral("FileSaveFtp"), source},
         {QStringLiteral("FileSaveAs"), source},
         {QStringLiteral("FileSaveAll"), source},

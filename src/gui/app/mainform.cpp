@@ -299,6 +299,7 @@ void TMainForm::UpdateCommandState()
         document.exists = true;
         document.sourceShown = child->isSourceShowing();
         document.modified = child->isModified();
+        document.hasFile = !child->documentPath().isEmpty();
         document.canUndo = child->editor()->canUndo();
         document.canRedo = child->editor()->canRedo();
     }
