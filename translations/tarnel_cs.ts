@@ -927,4 +927,22 @@
         <translation>%1 bajtů</translation>
     </message>
 </context>
+<context>
+    <name>FtpUpload</name>
+    <message>
+        <location filename="../src/core/net/ftpupload.cpp" line="39"/>
+        <source>The remote path %1 holds a line break</source>
+        <translation>Vzdálená cesta %1 obsahuje konec řádku</translation>
+    </message>
+    <message>
+        <location filename="../src/core/net/ftpupload.cpp" line="98"/>
+        <source>The server did not let the upload replace %1 (%2); it was kept as %3</source>
+        <translation>Server nedovolil, aby nahraný soubor nahradil %1 (%2); zůstal uložen jako %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/net/ftpupload.cpp" line="107"/>
+        <source>%1; the partial file %2 could not be removed from the server: %3</source>
+        <translation>%1; neúplný soubor %2 se nepodařilo ze serveru odstranit: %3</translation>
+    </message>
+</context>
 </TS>

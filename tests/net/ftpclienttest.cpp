@@ -5,12 +5,15 @@
 #include "net/ftpclient.h"
 #include "net/transfercontrol.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -56,10 +59,20 @@ class FtpClientTest : public QObject
     std::unique_ptr<LocalServer> m_proxy;
     std::unique_ptr<LocalServer> m_silent;
     std::unique_ptr<LocalServer> m_drop;
+    // The same folder served by servers that take uploads slowly, drop
+    // the session mid-upload, or refuse to rename onto an existing file.
+    std::unique_ptr<LocalServer> m_slow;
+    std::unique_ptr<LocalServer> m_cut;
+    std::unique_ptr<LocalServer> m_keep;
 
-    FtpLogin alice() const
+    FtpLogin alice(const LocalServer *server = nullptr) const
     {
-        return {QStringLiteral("127.0.0.1"), m_ftp->port(), QStringLiteral("alice"), QStringLiteral("s3cret"), {}};
+        return {QStringLiteral("127.0.0.1"), (server ? server : m_ftp.get())->port(), QStringLiteral("alice"),
+                QStringLiteral("s3cret"), {}};
+    }
+    QStringList filesIn(const QString &folder) const
+    {
+        return QDir(m_root.filePath(folder)).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     QByteArray download(const FtpLogin &login, const QString &remote) const
     {
@@ -78,7 +91,12 @@ private slots:
         m_proxy = std::make_unique<LocalServer>(QStringList{"ftpproxy"});
         m_silent = std::make_unique<LocalServer>(QStringList{"silent"});
         m_drop = std::make_unique<LocalServer>(QStringList{"ftpdrop"});
-        QVERIFY(m_ftp->isRunning() && m_proxy->isRunning() && m_silent->isRunning() && m_drop->isRunning());
+        m_slow = std::make_unique<LocalServer>(QStringList{"ftp", m_root.path(), "alice", "s3cret", "slow"});
+        m_cut = std::make_unique<LocalServer>(QStringList{"ftp", m_root.path(), "alice", "s3cret", "cut"});
+        m_keep = std::make_unique<LocalServer>(QStringList{"ftp", m_root.path(), "alice", "s3cret", "norenameover"});
+        for (const LocalServer *server : {m_ftp.get(), m_proxy.get(), m_silent.get(), m_drop.get(), m_slow.get(),
+                                          m_cut.get(), m_keep.get()})
+            QVERIFY(server->isRunning());
     }
 
     void cleanupTestCase()
@@ -87,6 +105,9 @@ private slots:
         m_proxy.reset();
         m_silent.reset();
         m_drop.reset();
+        m_slow.reset();
+        m_cut.reset();
+        m_keep.reset();
     }
 
     void downloadsWithUserAndPasswordThenQuits_data()
@@ -127,9 +148,87 @@ private slots:
         FtpClient::upload(alice(), remote, page, control);
         QCOMPARE(readFile(m_root.filePath(stored)), page);
         QCOMPARE(control.bytesDone(), qint64(page.size()));
+        // Stored under a temporary name beside the target, then renamed
+        // over it in the same session; nothing else is left behind.
         const QStringList session = m_ftp->log().mid(before);
-        QVERIFY(session.contains(QStringLiteral("STOR ") + remote));
+        const QStringList stores = session.filter(QStringLiteral("STOR "));
+        QCOMPARE(stores.size(), 1);
+        const QString partial = stores[0].mid(5);
+        QVERIFY2(partial.startsWith(remote + ".tarnel-") && partial.endsWith(".part"), qPrintable(partial));
+        QCOMPARE(session.mid(session.indexOf(stores[0]) + 1, 2),
+                 (QStringList{"RNFR " + partial, "RNTO " + remote}));
         QCOMPARE(session.last(), QStringLiteral("QUIT"));
+        const QString folder = QFileInfo(m_root.filePath(stored)).path();
+        QCOMPARE(QDir(folder).entryList(QDir::Files).filter(QStringLiteral(".part")), QStringList());
+    }
+
+    void aBrokenUploadLeavesTheServersCopyAlone_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("cancelled mid-transfer") << "slow" << "Transfer cancelled";
+        QTest::newRow("session dropped mid-transfer") << "cut" << "";
+    }
+    void aBrokenUploadLeavesTheServersCopyAlone()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, error);
+        const LocalServer &server = how == QLatin1String("slow") ? *m_slow : *m_cut;
+        QDir(m_root.path()).mkpath(QStringLiteral("safe"));
+        const QByteArray good = "<wml><card id=\"good\"/></wml>";
+        writeFile(m_root.filePath(QStringLiteral("safe/page.wml")), good);
+        QByteArray big(4 * 1024 * 1024, 'w');
+        const qsizetype before = server.log().size();
+
+        TransferControl control(TransferLimits{2000ms, 3000ms});
+        QString text = QStringLiteral("(still running)");
+        std::thread upload([&] {
+            text = errorOf([&] { FtpClient::upload(alice(&server), QStringLiteral("safe/page.wml"), big, control); });
+        });
+        if (how == QLatin1String("slow")) {
+            // Cancel once part of the data has reached the server, which
+            // still serves the old page meanwhile.
+            QDeadlineTimer deadline(10000);
+            bool partialSeen = false;
+            while (!partialSeen && !deadline.hasExpired()) {
+                for (const QString &name : filesIn(QStringLiteral("safe")))
+                    partialSeen = partialSeen || (name != "page.wml" && QFileInfo(m_root.filePath("safe/" + name)).size() > 0);
+                QTest::qWait(20);
+            }
+            QVERIFY(partialSeen);
+            QCOMPARE(readFile(m_root.filePath(QStringLiteral("safe/page.wml"))), good);
+            control.cancel();
+        }
+        upload.join();
+        QVERIFY2(!text.isEmpty() && text.contains(error), qPrintable(text));
+        QCOMPARE(readFile(m_root.filePath(QStringLiteral("safe/page.wml"))), good);
+        QCOMPARE(filesIn(QStringLiteral("safe")), QStringList{QStringLiteral("page.wml")});
+        const QStringList session = server.log().mid(before);
+        QVERIFY2(session.filter(QStringLiteral("DELE safe/page.wml.tarnel-")).size() == 1,
+                 qPrintable(session.join(" | ")));
+        QVERIFY(session.filter(QStringLiteral("RNTO")).isEmpty());
+    }
+
+    void aServerThatWillNotRenameOverAFileGetsTheOldOneReplaced()
+    {
+        QDir(m_root.path()).mkpath(QStringLiteral("keep"));
+        writeFile(m_root.filePath(QStringLiteral("keep/page.wml")), "old");
+        TransferControl control(testLimits);
+        FtpClient::upload(alice(m_keep.get()), QStringLiteral("keep/page.wml"), page, control);
+        QCOMPARE(readFile(m_root.filePath(QStringLiteral("keep/page.wml"))), page);
+        QCOMPARE(filesIn(QStringLiteral("keep")), QStringList{QStringLiteral("page.wml")});
+    }
+
+    void pathsWithLineBreaksAreRefusedBeforeAnythingIsSent()
+    {
+        const qsizetype before = m_ftp->log().size();
+        const QString text = errorOf([&] {
+            TransferControl control(testLimits);
+            FtpClient::upload(alice(), QStringLiteral("up/a.wml\r\nDELE pub/page.wml"), page, control);
+        });
+        QVERIFY2(text.contains(QStringLiteral("line break")), qPrintable(text));
+        QCOMPARE(m_ftp->log().size(), before);
+        QCOMPARE(readFile(m_root.filePath(QStringLiteral("pub/page.wml"))), page);
     }
 
     void logsInThroughTheProxyAsUserAtHost()

@@ -12,7 +12,10 @@ lines and FTP commands go to the --log file, one a line.
   proxy              an HTTP proxy that answers every request itself with
                      a page naming the request line it received
   silent             accepts connections and never says a word
-  ftp ROOT U P       pyftpdlib with the one user U (password P) in ROOT
+  ftp ROOT U P [HOW] pyftpdlib with the one user U (password P) in ROOT;
+                     HOW "slow" takes uploads at 256 KB/s, "cut" drops
+                     the session after 100 KB of an upload, "norenameover"
+                     refuses RNTO onto an existing file
   ftpproxy           an FTP proxy: takes "USER user@host[:port]", logs in
                      upstream as user and relays the session
   ftpdrop            an FTP server that cuts a download short
@@ -126,9 +129,9 @@ def serve_silent():
         held.append(connection)  # kept open, never answered
 
 
-def serve_ftp(root, user, password):
+def serve_ftp(root, user, password, how=""):
     from pyftpdlib.authorizers import DummyAuthorizer
-    from pyftpdlib.handlers import FTPHandler
+    from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
     from pyftpdlib.servers import FTPServer
 
     logging.getLogger("pyftpdlib").addHandler(logging.NullHandler())
@@ -140,6 +143,29 @@ def serve_ftp(root, user, password):
         def pre_process_command(self, line, cmd, arg):
             record(line)
             return super().pre_process_command(line, cmd, arg)
+
+        def ftp_RNTO(self, path):
+            if how == "norenameover" and os.path.exists(path):
+                self._rnfr = None
+                self.respond("550 Cannot create a file when that file already exists.")
+                return
+            return super().ftp_RNTO(path)
+
+    class SlowData(ThrottledDTPHandler):
+        read_limit = 256 * 1024
+
+    class CutData(DTPHandler):
+        def handle_read(self):
+            super().handle_read()
+            if self.tot_bytes_received >= 100000 and not self.cmd_channel._closed:
+                self.cmd_channel.close()  # the whole session drops mid-upload
+
+        handle_read_event = handle_read  # the event loop calls this name
+
+    if how == "slow":
+        Handler.dtp_handler = SlowData
+    elif how == "cut":
+        Handler.dtp_handler = CutData
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(user, password, root, perm="elradfmwMT")
@@ -278,7 +304,7 @@ def main():
     elif options.mode == "silent":
         serve_silent()
     elif options.mode == "ftp":
-        serve_ftp(*options.args[:3])
+        serve_ftp(*options.args[:4])
     elif options.mode == "ftpproxy":
         serve_threads(proxy_session)
     elif options.mode == "ftpdrop":

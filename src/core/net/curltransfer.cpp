@@ -63,6 +63,8 @@ CurlTransfer::~CurlTransfer()
         curl_easy_cleanup(m_easy);
     if (m_multi)
         curl_multi_cleanup(m_multi);
+    for (curl_slist *list : m_commandLists)
+        curl_slist_free_all(list);
 }
 
 void CurlTransfer::setText(CURLoption option, const QString &text)
@@ -87,6 +89,22 @@ void CurlTransfer::sendFrom(const QByteArray *data)
     set(CURLOPT_INFILESIZE_LARGE, curl_off_t(data->size()));
 }
 
+void CurlTransfer::setCommands(CURLoption option, const QStringList &commands)
+{
+    curl_slist *list = nullptr;
+    for (const QString &command : commands) {
+        curl_slist *longer = curl_slist_append(list, command.toUtf8().constData());
+        if (!longer) {
+            curl_slist_free_all(list);
+            m_setupFailure = CURLE_OUT_OF_MEMORY;
+            return;
+        }
+        list = longer;
+    }
+    m_commandLists.append(list);
+    set(option, list);
+}
+
 size_t CurlTransfer::write(char *data, size_t size, size_t count, void *self)
 {
     auto *transfer = static_cast<CurlTransfer *>(self);
@@ -100,6 +118,7 @@ size_t CurlTransfer::read(char *data, size_t size, size_t count, void *self)
 {
     auto *transfer = static_cast<CurlTransfer *>(self);
     transfer->touch();
+    transfer->m_startedSending = true;
     const qint64 left = transfer->m_upload->size() - transfer->m_uploadOffset;
     const qint64 chunk = std::min<qint64>(left, qint64(size * count));
     memcpy(data, transfer->m_upload->constData() + transfer->m_uploadOffset, size_t(chunk));
@@ -178,11 +197,15 @@ void CurlTransfer::perform()
             throw TarnelError(QString::fromLatin1(curl_multi_strerror(status)));
         if (running == 0)
             break;
-        if (m_control.isCancelled())
+        if (m_control.isCancelled()) {
+            m_result = CURLE_ABORTED_BY_CALLBACK;
             throw TarnelError(tr("Transfer cancelled"));
-        if (std::chrono::steady_clock::now() - m_lastActivity > stall)
+        }
+        if (std::chrono::steady_clock::now() - m_lastActivity > stall) {
+            m_result = CURLE_OPERATION_TIMEDOUT;
             throw TarnelError(tr("The transfer stalled: nothing moved for %1 seconds")
                                   .arg(QString::number(double(stall.count()) / 1000.0)));
+        }
         status = curl_multi_poll(m_multi, nullptr, 0, pollMilliseconds, nullptr);
         if (status != CURLM_OK)
             throw TarnelError(QString::fromLatin1(curl_multi_strerror(status)));
@@ -193,6 +216,7 @@ void CurlTransfer::perform()
         if (message->msg == CURLMSG_DONE && message->easy_handle == m_easy)
             result = message->data.result;
     }
+    m_result = result;
     if (result == CURLE_ABORTED_BY_CALLBACK && m_control.isCancelled())
         throw TarnelError(tr("Transfer cancelled"));
     if (result != CURLE_OK)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <curl/curl.h>
 
@@ -35,11 +37,21 @@ public:
     void receiveInto(QByteArray *body);
     // The request body comes from data, which must outlive perform().
     void sendFrom(const QByteArray *data);
+    // Raw protocol commands for a list option (CURLOPT_QUOTE,
+    // CURLOPT_POSTQUOTE); the list lives as long as the transfer.
+    void setCommands(CURLoption option, const QStringList &commands);
 
     // Throws TarnelError with libcurl's text, followed by the server's last
     // error reply when there was one, "Transfer cancelled" after a cancel
     // and "The transfer stalled: ..." when nothing moved for too long.
     void perform();
+
+    // How perform() ended (CURLE_OK before it ran); CURLE_QUOTE_ERROR
+    // means the transfer itself finished and a command after it failed.
+    CURLcode result() const { return m_result; }
+    // Whether libcurl started reading the request body, i.e. the server
+    // accepted the upload and may hold part of it.
+    bool startedSending() const { return m_startedSending; }
 
 private:
     static size_t write(char *data, size_t size, size_t count, void *self);
@@ -54,6 +66,9 @@ private:
     CURLM *m_multi = nullptr;
     bool m_added = false;
     CURLcode m_setupFailure = CURLE_OK;
+    CURLcode m_result = CURLE_OK;
+    bool m_startedSending = false;
+    QList<curl_slist *> m_commandLists;
     QByteArray *m_body = nullptr;
     const QByteArray *m_upload = nullptr;
     qint64 m_uploadOffset = 0;

@@ -1,13 +1,12 @@
 #include "ftpclient.h"
 
 #include "curltransfer.h"
+#include "ftpupload.h"
 #include "remoteaddress.h"
 
 namespace FtpClient {
 
-namespace {
-
-void prepare(CurlTransfer &transfer, const FtpLogin &login, const QString &remotePath)
+void prepareSession(CurlTransfer &transfer, const FtpLogin &login, const QString &remotePath)
 {
     const QString user = login.user.isEmpty() ? QStringLiteral("anonymous") : login.user;
     if (login.proxy.isSet()) {
@@ -23,12 +22,10 @@ void prepare(CurlTransfer &transfer, const FtpLogin &login, const QString &remot
     transfer.set(CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
 }
 
-} // namespace
-
 QByteArray download(const FtpLogin &login, const QString &remotePath, TransferControl &control)
 {
     CurlTransfer transfer(control);
-    prepare(transfer, login, remotePath);
+    prepareSession(transfer, login, remotePath);
     QByteArray body;
     transfer.receiveInto(&body);
     transfer.perform();
@@ -37,11 +34,7 @@ QByteArray download(const FtpLogin &login, const QString &remotePath, TransferCo
 
 void upload(const FtpLogin &login, const QString &remotePath, const QByteArray &data, TransferControl &control)
 {
-    CurlTransfer transfer(control);
-    prepare(transfer, login, remotePath);
-    transfer.set(CURLOPT_UPLOAD, 1L);
-    transfer.sendFrom(&data);
-    transfer.perform();
+    FtpUpload::run(login, remotePath, data, control);
 }
 
 } // namespace FtpClient

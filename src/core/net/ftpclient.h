@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+class CurlTransfer;
 class TransferControl;
 
 // Where and as whom an FTP transfer logs in. Through a proxy the client
@@ -27,7 +28,12 @@ struct FtpLogin
 // the server's refusal ("Access denied: 530 (530 Login incorrect.)").
 namespace FtpClient {
 
+// Points transfer at remotePath on the server (or the proxy) with the
+// log-in, in binary mode over passive data connections, without CWD.
+void prepareSession(CurlTransfer &transfer, const FtpLogin &login, const QString &remotePath);
+
 QByteArray download(const FtpLogin &login, const QString &remotePath, TransferControl &control);
+// The server's copy is replaced only by a complete upload (see FtpUpload).
 void upload(const FtpLogin &login, const QString &remotePath, const QByteArray &data, TransferControl &control);
 
 } // namespace FtpClient
