@@ -81,6 +81,7 @@ class RemoteCommandsTest : public QObject
     std::unique_ptr<LocalServer> m_ftpDrop;
     std::unique_ptr<LocalServer> m_httpProxy;
     std::unique_ptr<LocalServer> m_ftpProxy;
+    std::unique_ptr<LocalServer> m_ftpSlow; // m_ftpRoot, taking uploads slowly
     std::unique_ptr<GuiFixture> m_f;
 
     GuiFixture &f() { return *m_f; }
@@ -156,14 +157,15 @@ private slots:
         m_ftpDrop = std::make_unique<LocalServer>(QStringList{"ftpdrop"});
         m_httpProxy = std::make_unique<LocalServer>(QStringList{"proxy"});
         m_ftpProxy = std::make_unique<LocalServer>(QStringList{"ftpproxy"});
+        m_ftpSlow = std::make_unique<LocalServer>(QStringList{"ftp", m_ftpRoot.path(), "alice", "s3cret", "slow"});
         for (const LocalServer *server : {m_http.get(), m_ftp.get(), m_silent.get(), m_ftpDrop.get(),
-                                          m_httpProxy.get(), m_ftpProxy.get()})
+                                          m_httpProxy.get(), m_ftpProxy.get(), m_ftpSlow.get()})
             QVERIFY(server->isRunning());
     }
 
     void cleanupTestCase()
     {
-        for (auto *server : {&m_http, &m_ftp, &m_silent, &m_ftpDrop, &m_httpProxy, &m_ftpProxy})
+        for (auto *server : {&m_http, &m_ftp, &m_silent, &m_ftpDrop, &m_httpProxy, &m_ftpProxy, &m_ftpSlow})
             server->reset();
     }
 
@@ -375,6 +377,79 @@ private slots:
             openGoodPage();
         QCOMPARE(f().dialogs->errors, QStringList());
         QCOMPARE(f().main->documentCount(), 1);
+    }
+
+    void openFromUrlNeverWritesThroughAPlantedLink()
+    {
+        const QString victim = f().folder.write(QStringLiteral("work/notes.wml"), "the user's notes");
+        QVERIFY(QFile::link(victim, QDir(downloads()).filePath(QStringLiteral("$$$$$$$$.wml"))));
+        openGoodPage();
+        QCOMPARE(f().dialogs->errors, QStringList());
+        QCOMPARE(readFile(victim), QByteArray("the user's notes"));
+        const QString download = QDir(downloads()).filePath(QStringLiteral("$$$$$$$$-2.wml"));
+        QCOMPARE(f().active()->documentPath(), download);
+        QCOMPARE(readFile(download), httpPageAsSaved);
+    }
+
+    void downloadsGoToAPrivateFolderThatGoesAtExit()
+    {
+        f().main->setDownloadFolder(QString());
+        openGoodPage();
+        openUrl(ftpEntry(QStringLiteral("pub/page.wml")));
+        QCOMPARE(f().dialogs->errors, QStringList());
+        const QString second = f().active()->documentPath();
+        const QString folder = QFileInfo(second).absolutePath();
+        QVERIFY2(folder.startsWith(QDir::tempPath() + QStringLiteral("/tarnel-")), qPrintable(folder));
+        QCOMPARE(QFileInfo(second).fileName(), QStringLiteral("$$$$$$$$-2.wml"));
+        QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                                     | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
+        m_f.reset(); // the program ends
+        QVERIFY(!QFileInfo::exists(second));
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void cancellingSaveToFtpKeepsTheServersCopy()
+    {
+        const QByteArray good = "<wml><card id=\"good\"/></wml>";
+        const QString target = m_ftpRoot.filePath(QStringLiteral("up/big.wml"));
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(good);
+        old.close();
+        f().main->transferLimits() = TransferLimits{2000ms, 3000ms};
+        const QString local = f().folder.write(QStringLiteral("work/big.wml"),
+                                               "<wml>" + QByteArray(3 * 1024 * 1024, 'x') + "</wml>");
+        f().open(local);
+        const auto partials = [&] {
+            return QDir(m_ftpRoot.filePath(QStringLiteral("up"))).entryInfoList({QStringLiteral("big.wml.*")});
+        };
+        bool oldKeptWhilePartialGrew = false;
+        QTimer watch;
+        const QDeadlineTimer deadline(10000);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto *progress = f().main->findChild<TransferProgress *>();
+            const QFileInfoList now = partials();
+            if (!progress || now.isEmpty() || now[0].size() == 0) {
+                if (deadline.hasExpired())
+                    watch.stop();
+                return;
+            }
+            watch.stop();
+            oldKeptWhilePartialGrew = readFile(target) == good;
+            QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+        });
+        watch.start(20);
+        Entry entry = saveEntry(QStringLiteral("up"));
+        entry.fields << std::pair{"edtFTPPORT", QString::number(m_ftpSlow->port())};
+        f().dialogs->answers = {DialogService::Answer::Yes};
+        f().dialogs->onModal = entry;
+        f().trigger("FileSaveFtp");
+        QVERIFY(oldKeptWhilePartialGrew);
+        QCOMPARE(f().dialogs->errors, QStringList{QStringLiteral("Transfer cancelled.")});
+        QCOMPARE(readFile(target), good);
+        QCOMPARE(partials(), QFileInfoList());
+        QCOMPARE(f().panel(StatusPanels::HintPanel), QStringLiteral("Starting transfer of big.wml"));
     }
 
     void showsProgressAndCancels_data()

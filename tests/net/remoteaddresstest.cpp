@@ -1,11 +1,12 @@
 #include "testregistry.h"
 
 #include "common/tarnelerror.h"
-#include "net/downloadfile.h"
+#include "net/downloadfolder.h"
 #include "net/remoteaddress.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -162,6 +163,10 @@ private slots:
         QTest::newRow("two open") << QStringList{"$$$$$$$$.wml", "$$$$$$$$-2.wml"}
                                   << QStringList{"$$$$$$$$-2.wml", "$$$$$$$$.wml"} << "$$$$$$$$-3.wml";
         QTest::newRow("a folder in the way") << QStringList{"$$$$$$$$.wml/"} << QStringList() << "$$$$$$$$-2.wml";
+        QTest::newRow("a planted link in the way") << QStringList{"$$$$$$$$.wml@"} << QStringList()
+                                                   << "$$$$$$$$-2.wml";
+        QTest::newRow("a dangling link in the way") << QStringList{"$$$$$$$$.wml!"} << QStringList()
+                                                    << "$$$$$$$$-2.wml";
     }
     void everyDownloadGetsAFileOfItsOwn()
     {
@@ -169,9 +174,19 @@ private slots:
         QFETCH(QStringList, open);
         QFETCH(QString, picked);
         QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath(QStringLiteral("notes.wml"));
+        QFile victimFile(victim);
+        QVERIFY(victimFile.open(QIODevice::WriteOnly));
+        victimFile.write("the user's own notes");
+        victimFile.close();
         for (const QString &name : existing) {
             if (name.endsWith(QLatin1Char('/'))) {
                 QDir(dir.path()).mkdir(name.chopped(1));
+            } else if (name.endsWith(QLatin1Char('@'))) {
+                QVERIFY(QFile::link(victim, dir.filePath(name.chopped(1))));
+            } else if (name.endsWith(QLatin1Char('!'))) {
+                QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("new.wml")), dir.filePath(name.chopped(1))));
             } else {
                 QFile file(dir.filePath(name));
                 QVERIFY(file.open(QIODevice::WriteOnly));
@@ -180,21 +195,55 @@ private slots:
         QStringList inUse;
         for (const QString &name : open)
             inUse << dir.filePath(name);
-        QCOMPARE(DownloadFile::pick(dir.path(), inUse), dir.filePath(picked));
+        {
+            DownloadFolder folder(dir.path());
+            const QString stored = folder.store("<wml>\r\n\xe9</wml>", inUse);
+            QCOMPARE(stored, dir.filePath(picked));
+            QFile written(stored);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), QByteArray("<wml>\r\n\xe9</wml>"));
+            QCOMPARE(QFileInfo(stored).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+        }
+        // Nothing written through a link; the download itself went with the folder object.
+        QFile victimAfter(victim);
+        QVERIFY(victimAfter.open(QIODevice::ReadOnly));
+        QCOMPARE(victimAfter.readAll(), QByteArray("the user's own notes"));
+        QVERIFY(!QFileInfo::exists(elsewhere.filePath(QStringLiteral("new.wml"))));
+        QVERIFY(!QFileInfo::exists(dir.filePath(picked)));
+    }
+
+    void downloadsLiveInAPrivateFolderUntilTheEnd()
+    {
+        QString folderPath;
+        QString first;
+        {
+            DownloadFolder folder;
+            QCOMPARE(folder.path(), QString());
+            first = folder.store("a", {});
+            const QString second = folder.store("b", {first});
+            folderPath = folder.path();
+            QCOMPARE(QFileInfo(first).absolutePath(), folderPath);
+            QCOMPARE(QFileInfo(second).fileName(), QStringLiteral("$$$$$$$$-2.wml"));
+            QVERIFY(folderPath.startsWith(QDir::tempPath() + QStringLiteral("/tarnel-")));
+            QCOMPARE(QFileInfo(folderPath).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser
+                                                                | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
+                     QFile::Permissions());
+            // Another program's folder is another folder.
+            DownloadFolder other;
+            QVERIFY(QFileInfo(other.store("c", {})).absolutePath() != folderPath);
+        }
+        QVERIFY(!QFileInfo::exists(first));
+        QVERIFY(!QFileInfo::exists(folderPath));
     }
 
     void aDownloadFileIsWrittenWholeOrNotAtAll()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("$$$$$$$$.wml"));
-        DownloadFile::write(path, QByteArray("<wml>\r\n\xe9</wml>"));
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("<wml>\r\n\xe9</wml>"));
-
-        const QString nowhere = dir.filePath(QStringLiteral("missing/$$$$$$$$.wml"));
-        QCOMPARE(errorOf([&] { DownloadFile::write(nowhere, "x"); }), QStringLiteral("Cannot create file ") + nowhere);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"$$$$$$$$.wml"});
+        const QString nowhere = dir.filePath(QStringLiteral("missing"));
+        DownloadFolder folder(nowhere);
+        QCOMPARE(errorOf([&] { folder.store("x", {}); }),
+                 QStringLiteral("Cannot create file ") + nowhere + QStringLiteral("/$$$$$$$$.wml"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 };
 

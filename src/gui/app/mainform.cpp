@@ -18,6 +18,7 @@
 #include "common/commandstates.h"
 #include "common/programfolder.h"
 #include "common/tempfolder.h"
+#include "net/downloadfolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,7 +36,8 @@ static void initArtwork()
 }
 
 TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
-    : m_dialogs(std::move(dialogs)), m_storage(QStringLiteral("TMainForm"))
+    : m_dialogs(std::move(dialogs)), m_storage(QStringLiteral("TMainForm")),
+      m_downloads(std::make_unique<DownloadFolder>())
 {
     initArtwork();
     setObjectName(QStringLiteral("TMainForm"));

@@ -14,6 +14,7 @@
 #include <memory>
 
 class CollapsibleToolBar;
+class DownloadFolder;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
@@ -74,10 +75,11 @@ public:
     QMenu *reopenMenu() const { return m_reopenMenu; }
     QPrinter &printer();
     // Time-outs of Open from URL and Save to FTP (tests shorten them), and
-    // the folder downloads go to (empty: the system's temporary folder).
+    // the folder downloads go to: a private folder of this run, made on the
+    // first download (empty before), unless one is set.
     TransferLimits &transferLimits() { return m_transferLimits; }
     QString downloadFolder() const;
-    void setDownloadFolder(const QString &folder) { m_downloadFolder = folder; }
+    void setDownloadFolder(const QString &folder);
 
     // --- command handlers
     void FileNewExecute();
@@ -172,5 +174,6 @@ private:
     bool m_settingsRestored = false;
     bool m_closing = false;
     TransferLimits m_transferLimits;
-    QString m_downloadFolder;
+    // Removes its downloads as the window goes, after the document windows.
+    std::unique_ptr<DownloadFolder> m_downloads;
 };

@@ -11,7 +11,7 @@
 
 #include "common/documentfile.h"
 #include "common/tarnelerror.h"
-#include "net/downloadfile.h"
+#include "net/downloadfolder.h"
 #include "net/ftpclient.h"
 #include "net/httpclient.h"
 #include "net/remoteaddress.h"
@@ -54,7 +54,12 @@ QByteArray readWhole(const QString &path)
 
 QString TMainForm::downloadFolder() const
 {
-    return m_downloadFolder.isEmpty() ? DownloadFile::systemFolder() : m_downloadFolder;
+    return m_downloads->path();
+}
+
+void TMainForm::setDownloadFolder(const QString &folder)
+{
+    m_downloads = std::make_unique<DownloadFolder>(folder);
 }
 
 void TMainForm::FileOpenURLExecute()
@@ -69,7 +74,7 @@ void TMainForm::FileOpenURLExecute()
     QStringList open;
     for (const TMDIChild *child : documentWindows())
         open << child->documentPath();
-    const QString target = DownloadFile::pick(downloadFolder(), open);
+    QString target;
     TransferRunner runner(*m_statusBar);
     // The charset the web server named, for a page whose declaration names none.
     QByteArray transportCharset;
@@ -90,8 +95,9 @@ void TMainForm::FileOpenURLExecute()
         // the program's own line breaks, in the character set it came in.
         const LoadedDocument page = DocumentFile::decode(body, decodeHints(transportCharset));
         m_edittemp.setText(page.text);
-        DocumentFile::save(target, m_edittemp.text(), page.encoding);
+        const QByteArray saved = DocumentFile::encode(m_edittemp.text(), page.encoding);
         m_edittemp.setText(QString());
+        target = m_downloads->store(saved, open);
     } else {
         const QString remote = dialog.edtREMOTEFILE()->text().trimmed();
         const ProxySetting proxy = dialog.proxyBox()->proxy();
@@ -110,7 +116,7 @@ void TMainForm::FileOpenURLExecute()
         QByteArray bytes;
         runner.run(m_transferLimits,
                    [&](TransferControl &control) { bytes = FtpClient::download(login, remote, control); });
-        DownloadFile::write(target, bytes);
+        target = m_downloads->store(bytes, open);
     }
     m_statusBar->setPanelText(StatusPanels::HintPanel, transferOk());
     openDocument(target, transportCharset);
