@@ -4,11 +4,13 @@
 #include "common/commandlinefiles.h"
 #include "common/newpage.h"
 #include "common/tarnelerror.h"
-#include "common/tempfolder.h"
+#include "common/foldertree.h"
+#include "common/previewfolders.h"
 #include "common/tilelayout.h"
 #include "common/words.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 // Word helpers, new-page names, the temp folder, tiling and start-up paths.
@@ -62,23 +64,59 @@ private slots:
         QVERIFY(NewPage::fromBlankTemplate(QStringLiteral("<card/>")).startsWith(QStringLiteral("<!-- created")));
     }
 
-    void tempFolderKeepsSubfolders()
+    void previewFoldersAreOwnedByTheirProgramAndWindow()
     {
         ProgramFolderFixture folder;
-        folder.write(QStringLiteral("temp/a.htm"), "a");
-        folder.write(QStringLiteral("temp/.hidden"), "h");
-        folder.write(QStringLiteral("temp/sub/b.bmp"), "b");
-        TempFolder::clear(folder.file(QStringLiteral("temp")));
-        QDir temp(folder.file(QStringLiteral("temp")));
-        QVERIFY(temp.exists());
-        QCOMPARE(temp.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"sub"});
-        QVERIFY(QFile::exists(folder.file(QStringLiteral("temp/sub/b.bmp"))));
+        const QString temp = folder.file(QStringLiteral("temp"));
+        PreviewFolders mine(temp);
+        PreviewFolders theirs(temp);
+        QCOMPARE(mine.runFolder(), QString());
+        QVERIFY(!QFileInfo::exists(temp));
+        const QString first = mine.newDocumentFolder();
+        const QString second = mine.newDocumentFolder();
+        const QString other = theirs.newDocumentFolder();
+        QVERIFY(first != second);
+        QCOMPARE(QFileInfo(first).path(), mine.runFolder());
+        QCOMPARE(QFileInfo(second).path(), mine.runFolder());
+        QCOMPARE(QFileInfo(mine.runFolder()).path(), QDir::cleanPath(temp));
+        QVERIFY(theirs.runFolder() != mine.runFolder());
+        QCOMPARE(QFileInfo(mine.runFolder()).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
+        for (const QString &pages : {first, second, other}) {
+            folder.write(QDir(folder.path()).relativeFilePath(pages) + QStringLiteral("/main.htm"), "page");
+            folder.write(QDir(folder.path()).relativeFilePath(pages) + QStringLiteral("/pics/.hidden/a.bmp"), "b");
+        }
 
-        QDir(folder.file(QStringLiteral("temp/sub"))).removeRecursively();
-        folder.write(QStringLiteral("temp/c.htm"), "c");
-        TempFolder::clear(folder.file(QStringLiteral("temp")));
-        QVERIFY(!temp.exists());
-        TempFolder::clear(folder.file(QStringLiteral("temp"))); // nothing there: no harm
+        // A window's folder goes with the window; folders not of this run stay.
+        mine.release(second);
+        QVERIFY(!QFileInfo::exists(second));
+        mine.release(other);
+        mine.release(temp);
+        QVERIFY(QFileInfo::exists(other + QStringLiteral("/main.htm")));
+
+        mine.ClearTempFolder();
+        QVERIFY(!QFileInfo::exists(first));
+        QVERIFY(QFileInfo::exists(other + QStringLiteral("/pics/.hidden/a.bmp")));
+        theirs.ClearTempFolder();
+        QVERIFY(!QFileInfo::exists(temp));
+        theirs.ClearTempFolder(); // nothing there: no harm
+    }
+
+    void folderTreeRemovalStaysInsideTheTree()
+    {
+        ProgramFolderFixture folder;
+        const QString outside = folder.write(QStringLiteral("keep/notes.txt"), "mine");
+        folder.write(QStringLiteral("tree/a.htm"), "a");
+        folder.write(QStringLiteral("tree/sub/deeper/b.bmp"), "b");
+        folder.write(QStringLiteral("tree/.hidden"), "h");
+        QVERIFY(QFile::link(folder.file(QStringLiteral("keep")), folder.file(QStringLiteral("tree/sub/linked"))));
+        QVERIFY(QFile::link(outside, folder.file(QStringLiteral("tree/file-link"))));
+        QVERIFY(FolderTree::remove(folder.file(QStringLiteral("tree"))));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("tree"))));
+        QCOMPARE(ProgramFolderFixture::read(outside), QByteArray("mine"));
+        QVERIFY(FolderTree::remove(folder.file(QStringLiteral("tree")))); // already gone
+        QVERIFY(FolderTree::remove(outside));
+        QVERIFY(!QFileInfo::exists(outside));
     }
 
     void tilesFillTheArea()

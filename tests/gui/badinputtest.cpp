@@ -239,8 +239,10 @@ private slots:
         QVERIFY(f.dialogs->errors.isEmpty());
         const QString userTemp = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
                                + QStringLiteral("/tarnel/temp");
-        QVERIFY(QFile::exists(userTemp + QStringLiteral("/ro.htm")));
-        QCOMPARE(f.active()->preview()->viewer()->currentFile(), userTemp + QStringLiteral("/ro.htm"));
+        const QString page = f.active()->pageFolder() + QStringLiteral("/ro.htm");
+        QVERIFY2(page.startsWith(userTemp + QLatin1Char('/')), qPrintable(page));
+        QVERIFY(QFile::exists(page));
+        QCOMPARE(f.active()->preview()->viewer()->currentFile(), page);
         f.dialogs->answers = {DialogService::Answer::No};
         QVERIFY(f.main->close());
         QVERIFY(f.dialogs->errors.isEmpty());
@@ -266,10 +268,12 @@ private slots:
         QStringList added = filesUnder(f.folder.path());
         for (const QString &file : before)
             added.removeAll(file);
+        const QString pages = QDir(f.folder.path()).relativeFilePath(f.active()->pageFolder()) + QLatin1Char('/');
+        QVERIFY2(pages.startsWith(QStringLiteral("temp/")), qPrintable(pages));
         for (const QString &file : added)
-            QVERIFY2(file.startsWith(QStringLiteral("temp/")) || file == QStringLiteral("site/deck.wml"), qPrintable(file));
-        QVERIFY(added.contains(QStringLiteral("temp/pics/a.bmp")));
-        QVERIFY(added.contains(QStringLiteral("temp/.._.._escape.htm")));
+            QVERIFY2(file.startsWith(pages) || file == QStringLiteral("site/deck.wml"), qPrintable(file));
+        QVERIFY(added.contains(pages + QStringLiteral("pics/a.bmp")));
+        QVERIFY(added.contains(pages + QStringLiteral(".._.._escape.htm")));
     }
 
     void manyCardsAndImagesAndHugePictures()
@@ -288,9 +292,10 @@ private slots:
         f.active()->pages()->setCurrentIndex(2);
         QVERIFY(f.dialogs->errors.isEmpty());
         QCOMPARE(f.active()->preview()->cardList()->count(), 1001);
-        QCOMPARE(QImage(f.folder.file(QStringLiteral("temp/huge.bmp"))).size(), QSize(4096, 4096));
-        QVERIFY(!QFile::exists(f.folder.file(QStringLiteral("temp/toobig.bmp"))));
-        QVERIFY(QFile::exists(f.folder.file(QStringLiteral("temp/same.htm"))));
+        const QDir pages(f.active()->pageFolder());
+        QCOMPARE(QImage(pages.filePath(QStringLiteral("huge.bmp"))).size(), QSize(4096, 4096));
+        QVERIFY(!QFile::exists(pages.filePath(QStringLiteral("toobig.bmp"))));
+        QVERIFY(QFile::exists(pages.filePath(QStringLiteral("same.htm"))));
     }
 };
 

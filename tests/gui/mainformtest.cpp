@@ -212,13 +212,34 @@ private slots:
         QCOMPARE(ProgramFolderFixture::read(b), QByteArray("b"));
     }
 
-    void exitClearsTheTempFolder()
+    void exitClearsOnlyThisProgramsPreviewFiles_data()
     {
+        QTest::addColumn<bool>("otherCopy");
+        QTest::newRow("the only copy") << false;
+        QTest::newRow("another copy still running") << true;
+    }
+    void exitClearsOnlyThisProgramsPreviewFiles()
+    {
+        QFETCH(bool, otherCopy);
         GuiFixture f;
-        f.folder.write(QStringLiteral("temp/card1.htm"), "x");
+        const QString theirs = QStringLiteral("temp/1-AbCdEf/1/main.htm");
+        if (otherCopy)
+            f.folder.write(theirs, "another copy's page");
+        f.open(f.folder.write(QStringLiteral("site/page.wml"),
+                              "<wml><card id=\"main\"><p>x</p></card><card id=\"pics\">"
+                              "<img src=\"pics/a.wbmp\"/></card></wml>"));
+        f.folder.write(QStringLiteral("site/pics/a.wbmp"), QByteArray::fromHex("0000080155"));
+        f.active()->pages()->setCurrentIndex(2);
+        QCOMPARE(f.dialogs->errors, QStringList());
+        const QString pages = f.active()->pageFolder();
+        QVERIFY(QFile::exists(pages + QStringLiteral("/pics/a.bmp")));
+        const QString run = QFileInfo(pages).path();
+        QCOMPARE(QFileInfo(run).path(), f.folder.file(QStringLiteral("temp")));
         f.main->close();
         f.main.reset();
-        QVERIFY(!QFileInfo::exists(f.folder.file(QStringLiteral("temp"))));
+        QVERIFY(!QFileInfo::exists(run));
+        QCOMPARE(QFileInfo::exists(f.folder.file(theirs)), otherCopy);
+        QCOMPARE(QFileInfo::exists(f.folder.file(QStringLiteral("temp"))), otherCopy);
     }
 };
 

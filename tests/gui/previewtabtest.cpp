@@ -5,6 +5,7 @@
 #include "preview/previewtab.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -53,7 +54,8 @@ struct PreviewFixture : GuiFixture
     PreviewTab *tab() const { return active()->preview(); }
     void toPreview() const { active()->pages()->setCurrentIndex(2); }
     void toWml() const { active()->pages()->setCurrentIndex(0); }
-    QString temp(const QString &name) const { return folder.file(QStringLiteral("temp/") + name); }
+    // A file of the active window's page folder.
+    QString temp(const QString &name) const { return QDir(active()->pageFolder()).filePath(name); }
     void chooseDevice(const QString &name) const
     {
         tab()->deviceList()->setCurrentText(name);
@@ -164,6 +166,65 @@ private slots:
         bool handled = false;
         f.active()->htmlLITEHotSpotClick(QStringLiteral("#../../evil"), handled);
         QVERIFY(handled);
+    }
+
+    void twoWindowsWithTheSameCardShowTheirOwnPages()
+    {
+        PreviewFixture f;
+        TMDIChild *alpha = f.openPage("<wml><card id=\"main\">\r\n<p>Alpha</p>\r\n</card></wml>");
+        f.toPreview();
+        f.open(f.folder.write(QStringLiteral("other/page.wml"), "<wml><card id=\"main\">\r\n<p>Beta</p>\r\n</card></wml>"));
+        TMDIChild *beta = f.active();
+        QVERIFY(beta != alpha);
+        f.toPreview();
+        QVERIFY(alpha->pageFolder() != beta->pageFolder());
+        // Choosing the card again in the first window reads its page from disk.
+        alpha->preview()->lstCARDSSChange();
+        QVERIFY2(alpha->preview()->viewer()->toPlainText().contains(QStringLiteral("Alpha")),
+                 qPrintable(alpha->preview()->viewer()->toPlainText()));
+        bool handled = false;
+        alpha->htmlLITEHotSpotClick(QStringLiteral("#main"), handled);
+        QVERIFY(handled);
+        QVERIFY(alpha->preview()->viewer()->toPlainText().contains(QStringLiteral("Alpha")));
+        QVERIFY(beta->preview()->viewer()->toPlainText().contains(QStringLiteral("Beta")));
+
+        // A closed window's pages go with it.
+        const QString betaPages = beta->pageFolder();
+        QVERIFY(QFileInfo::exists(betaPages));
+        QCOMPARE(f.active(), beta);
+        f.toWml(); // Close is off on the Preview tab
+        f.trigger("FileClose");
+        QTRY_VERIFY(!QFileInfo::exists(betaPages));
+        QCOMPARE(f.main->documentCount(), 1);
+        QVERIFY(QFileInfo::exists(alpha->pageFolder() + QStringLiteral("/main.htm")));
+        QVERIFY(f.dialogs->errors.isEmpty());
+    }
+
+    void anotherCopysExitLeavesThesePagesAlone()
+    {
+        PreviewFixture f;
+        TMDIChild *mine = f.openPage("<wml><card id=\"main\">\r\n<p>Mine</p>\r\n</card></wml>");
+        f.toPreview();
+        const QString myPage = f.temp(QStringLiteral("main.htm"));
+        {
+            // A second copy of the program, in the same program folder.
+            TMainForm other(std::make_unique<ScriptedDialogs>(), false);
+            other.OpenDocument(f.folder.write(QStringLiteral("other/page.wml"),
+                                              "<wml><card id=\"main\">\r\n<p>Theirs</p>\r\n</card></wml>"));
+            TMDIChild *theirs = other.activeChild();
+            theirs->pages()->setCurrentIndex(2);
+            QVERIFY(theirs->preview()->viewer()->toPlainText().contains(QStringLiteral("Theirs")));
+            QCOMPARE(QFileInfo(QFileInfo(theirs->pageFolder()).path()).path(),
+                     QFileInfo(QFileInfo(mine->pageFolder()).path()).path());
+            QVERIFY(QFileInfo(theirs->pageFolder()).path() != QFileInfo(mine->pageFolder()).path());
+        }
+        QVERIFY(QFile::exists(myPage));
+        mine->preview()->lstCARDSSChange();
+        QVERIFY(mine->preview()->viewer()->toPlainText().contains(QStringLiteral("Mine")));
+        QVERIFY(f.dialogs->errors.isEmpty());
+        // The last copy to end takes "temp" with it.
+        f.main.reset();
+        QVERIFY(!QFileInfo::exists(f.folder.file(QStringLiteral("temp"))));
     }
 
     void skinPlacesTitleScreenAndButtons()

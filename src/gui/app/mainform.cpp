@@ -17,7 +17,7 @@
 
 #include "common/commandstates.h"
 #include "common/programfolder.h"
-#include "common/tempfolder.h"
+#include "common/previewfolders.h"
 #include "net/downloadfolder.h"
 
 #include <QAction>
@@ -37,7 +37,8 @@ static void initArtwork()
 
 TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     : m_dialogs(std::move(dialogs)), m_storage(QStringLiteral("TMainForm")),
-      m_downloads(std::make_unique<DownloadFolder>())
+      m_downloads(std::make_unique<DownloadFolder>()),
+      m_previewFolders(std::make_unique<PreviewFolders>(ProgramFolder::tempFolder()))
 {
     initArtwork();
     setObjectName(QStringLiteral("TMainForm"));
@@ -89,7 +90,7 @@ TMainForm::~TMainForm()
     const QList<TMDIChild *> closing = findChildren<TMDIChild *>();
     for (TMDIChild *child : closing)
         delete child;
-    TempFolder::clear(ProgramFolder::tempFolder());
+    m_previewFolders->ClearTempFolder();
 }
 
 void TMainForm::createActions()

@@ -15,6 +15,7 @@
 
 class CollapsibleToolBar;
 class DownloadFolder;
+class PreviewFolders;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
@@ -74,6 +75,8 @@ public:
     QMenu *encodingMenu() const { return m_encodingMenu; }
     QMenu *reopenMenu() const { return m_reopenMenu; }
     QPrinter &printer();
+    // The preview's folders of this run in "temp"; cleared as the window goes.
+    PreviewFolders &previewFolders() { return *m_previewFolders; }
     // Time-outs of Open from URL and Save to FTP (tests shorten them), and
     // the folder downloads go to: a private folder of this run, made on the
     // first download (empty before), unless one is set.
@@ -176,4 +179,5 @@ private:
     TransferLimits m_transferLimits;
     // Removes its downloads as the window goes, after the document windows.
     std::unique_ptr<DownloadFolder> m_downloads;
+    std::unique_ptr<PreviewFolders> m_previewFolders;
 };

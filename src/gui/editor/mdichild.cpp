@@ -11,6 +11,7 @@
 #include "app/dialogservice.h"
 #include "app/errordisplay.h"
 #include "app/mainform.h"
+#include "common/previewfolders.h"
 #include "app/statuspanels.h"
 #include "app/widgetplacement.h"
 
@@ -49,6 +50,7 @@ TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
 TMDIChild::~TMDIChild()
 {
     saveSettings();
+    m_main.previewFolders().release(m_pageFolder);
 }
 
 void TMDIChild::saveSettings()

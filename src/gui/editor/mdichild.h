@@ -118,6 +118,10 @@ public:
     // The folder of the document: from its path, or from its caption when
     // it has none; empty for a page that never had a folder.
     QString documentFolder() const;
+    // The folder of this window's preview pages and pictures: its own
+    // sub-folder of the program's part of "temp", made on the first call.
+    // Throws TarnelError when it cannot be made.
+    QString pageFolder();
     // A link clicked in the preview: web pages go to the desktop's browser,
     // "#card" links show that card's page.
     void htmlLITEHotSpotClick(const QString &link, bool &handled);
@@ -160,6 +164,7 @@ private:
     FormStorage m_storage;
     CardModel m_cardModel;
     QString m_documentPath;
+    QString m_pageFolder;
     TextEncoding m_encoding;
     LineBreaks::Style m_lineBreaks = LineBreaks::Style::CrLf;
     bool m_keepsEncoding = false;

@@ -6,8 +6,8 @@
 #include "app/dialogservice.h"
 #include "app/errordisplay.h"
 #include "app/mainform.h"
+#include "common/previewfolders.h"
 #include "cardmodel/cardparser.h"
-#include "common/programfolder.h"
 #include "common/tarnelerror.h"
 #include "preview/htmlviewer.h"
 #include "preview/previewpages.h"
@@ -33,6 +33,13 @@ QString TMDIChild::documentFolder() const
         return QFileInfo(m_documentPath).absolutePath();
     const QString shown = caption();
     return shown.contains(QLatin1Char('/')) ? QFileInfo(shown).absolutePath() : QString();
+}
+
+QString TMDIChild::pageFolder()
+{
+    if (m_pageFolder.isEmpty())
+        m_pageFolder = m_main.previewFolders().newDocumentFolder();
+    return m_pageFolder;
 }
 
 void TMDIChild::SplitCards()
@@ -64,11 +71,11 @@ void TMDIChild::showPreview()
     PreviewRoad::Request request;
     request.source = m_memo->text();
     request.documentFolder = documentFolder();
-    request.pageFolder = ProgramFolder::tempFolder();
+    request.pageFolder = pageFolder();
     request.light = m_preview->viewer()->defaultBackground();
     request.rebuildModel = lastView == ViewWml;
     const PreviewPages::Result pages = PreviewRoad::run(m_cardModel, request, m_main.edittemp());
-    m_preview->setCardNames(pages.cardNames);
+    m_preview->setCardNames(pages.cardNames, request.pageFolder);
     m_memo->setCaret(0);
     m_preview->viewer()->loadFile(pages.firstPage);
     lastView = ViewPreview;
@@ -84,7 +91,7 @@ void TMDIChild::htmlLITEHotSpotClick(const QString &link, bool &handled)
         return; // other decks, files and schemes are the viewer's
     const QString fileName = PreviewPages::pageFileName(link.mid(1));
     try {
-        m_preview->viewer()->loadFile(QDir(ProgramFolder::tempFolder()).filePath(fileName));
+        m_preview->viewer()->loadFile(QDir(pageFolder()).filePath(fileName));
         handled = true;
     } catch (const TarnelError &error) {
         m_main.dialogs().message(QStringLiteral("Error opening ") + fileName + QStringLiteral(" - ") + error.text());

@@ -182,14 +182,15 @@ void PreviewTab::lstCARDSSChange()
     const int index = m_cards->currentIndex();
     if (index < 0)
         return;
-    m_viewer->loadFile(QDir(ProgramFolder::tempFolder()).filePath(PreviewPages::pageFileName(m_cards->itemText(index))));
+    m_viewer->loadFile(QDir(m_pageFolder).filePath(PreviewPages::pageFileName(m_cards->itemText(index))));
     m_scrollOffset = 0;
     m_viewer->scrollToPixel(0);
     m_title->setText(chosenCardTitle());
 }
 
-void PreviewTab::setCardNames(const QStringList &names)
+void PreviewTab::setCardNames(const QStringList &names, const QString &pageFolder)
 {
+    m_pageFolder = pageFolder;
     const QSignalBlocker quiet(m_cards);
     m_cards->clear();
     m_cards->addItems(names);

@@ -39,9 +39,9 @@ public:
     // Shows the card chosen in the card list, from the top, with its title.
     // Throws TarnelError when its page cannot be loaded.
     void lstCARDSSChange();
-    // The card names of the last preview; selects the first without
-    // showing it.
-    void setCardNames(const QStringList &names);
+    // The card names of the last preview and the folder holding their
+    // pages; selects the first without showing it.
+    void setCardNames(const QStringList &names, const QString &pageFolder);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -64,4 +64,5 @@ private:
     QToolButton *m_down;
     bool m_viewerFillsTab = true;
     int m_scrollOffset = 0;
+    QString m_pageFolder;
 };
