@@ -8,10 +8,12 @@
 #include "preview/colortext.h"
 #include "preview/deviceskin.h"
 #include "preview/previewhtml.h"
+#include "preview/picturereference.h"
 #include "preview/previewimages.h"
 #include "preview/previewpages.h"
 #include "preview/previewroad.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QImage>
 #include <QPalette>
@@ -193,14 +195,47 @@ private slots:
         QCOMPARE(copy.pixel(1, 0), qRgb(0, 0, 0));
         // An extension in capitals is not turned into ".bmp", so the scan does
         // not see it; a plain BMP reference has no WBMP to decode; references
-        // out of the folder are not followed.
+        // out of the folder are decoded into safe names inside the page folder.
         QStringList written;
         for (const QFileInfo &entry : QDir(temp).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
             written << entry.fileName();
-        QCOMPARE(written, QStringList{"pics"});
-        QVERIFY(!PreviewImages::isConfined(QStringLiteral("a/../../b.bmp")));
-        QVERIFY(!PreviewImages::isConfined(QStringLiteral("c:x.bmp")));
-        QVERIFY(PreviewImages::isConfined(QStringLiteral("pics/a..b.bmp")));
+        QCOMPARE(written, (QStringList{"outside", "pics"}));
+        for (const QString &reference : {QStringLiteral("../secret.bmp"), m_folder->file(QStringLiteral("secret.bmp"))}) {
+            const QImage outside(QDir(temp).filePath(PictureReference::pageName(reference)));
+            QCOMPARE(outside.size(), QSize(8, 1));
+            QCOMPARE(outside.pixel(0, 0), qRgb(0, 0, 0));
+        }
+        QCOMPARE(QDir(temp).entryList({QStringLiteral("*")}, QDir::Files, QDir::Name).size(), 0);
+        QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("secret.bmp"))));
+    }
+
+    void picturesOutsideTheDocumentGetSafeNames_data()
+    {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("name"); // "#" stands for the digest
+        QTest::newRow("inside stays") << "pics/logo.bmp" << "pics/logo.bmp";
+        QTest::newRow("dots in a name stay") << "pics/a..b.bmp" << "pics/a..b.bmp";
+        QTest::newRow("empty stays") << "" << "";
+        QTest::newRow("not a copy stays") << "../x.gif" << "../x.gif";
+        QTest::newRow("parent folder") << "../img/logo.bmp" << "outside/#-logo.bmp";
+        QTest::newRow("parent in the middle") << "a/../../b.bmp" << "outside/#-b.bmp";
+        QTest::newRow("absolute") << "/srv/site/img/logo.bmp" << "outside/#-logo.bmp";
+        QTest::newRow("backslashes") << "..\\img\\logo.bmp" << "outside/#-logo.bmp";
+        QTest::newRow("drive") << "c:x.bmp" << "outside/#-x.bmp";
+        QTest::newRow("odd characters") << "../my \"logo\"<1>.bmp" << "outside/#-my__logo__1_.bmp";
+    }
+    void picturesOutsideTheDocumentGetSafeNames()
+    {
+        QFETCH(QString, reference);
+        QFETCH(QString, name);
+        const QString digest = QString::fromLatin1(
+            QCryptographicHash::hash(reference.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+        QCOMPARE(PictureReference::pageName(reference), QString(name).replace(QLatin1Char('#'), digest));
+        // The page points where the scan writes.
+        const QStringList attributes{"img", "img", "src=\"" + QString(reference).replace(".bmp", ".wbmp") + "\""};
+        if (!reference.contains(QLatin1Char('"')))
+            QCOMPARE(PreviewPages::elementLine(QStringLiteral("img"), &attributes, QString()),
+                     "<img src=\"" + PictureReference::pageName(reference) + "\">");
     }
 
     void roadWritesPagesAndPictures()

@@ -274,6 +274,8 @@ private slots:
             QVERIFY2(file.startsWith(pages) || file == QStringLiteral("site/deck.wml"), qPrintable(file));
         QVERIFY(added.contains(pages + QStringLiteral("pics/a.bmp")));
         QVERIFY(added.contains(pages + QStringLiteral(".._.._escape.htm")));
+        // The pictures out of the document's folder are copied inside the page folder.
+        QCOMPARE(added.filter(pages + QStringLiteral("outside/")).size(), 2);
     }
 
     void manyCardsAndImagesAndHugePictures()

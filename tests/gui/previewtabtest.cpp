@@ -9,9 +9,12 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -31,6 +34,23 @@ public slots:
 QByteArray wbmp8x1(int byte)
 {
     return QByteArray::fromHex("00000801") + QByteArray(1, char(byte));
+}
+
+// The pictures the viewer's page shows, as the viewer loads them.
+QList<QImage> picturesShown(HtmlViewer *viewer)
+{
+    QList<QImage> pictures;
+    for (QTextBlock block = viewer->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const QVariant data = viewer->loadResource(QTextDocument::ImageResource,
+                                                           QUrl(format.toImageFormat().name()));
+                pictures << QImage::fromData(data.toByteArray());
+            }
+        }
+    }
+    return pictures;
 }
 
 QStringList itemsOf(const QComboBox *list)
@@ -225,6 +245,44 @@ private slots:
         // The last copy to end takes "temp" with it.
         f.main.reset();
         QVERIFY(!QFileInfo::exists(f.folder.file(QStringLiteral("temp"))));
+    }
+
+    void picturesOutsideTheDocumentFolderShow()
+    {
+        PreviewFixture f;
+        f.folder.write(QStringLiteral("site/img/logo.wbmp"), wbmp8x1(0x80));
+        const QString absolute = f.folder.write(QStringLiteral("shared/pics/bar.wbmp"), wbmp8x1(0x01));
+        // Same file name, other folder: each keeps its own copy.
+        f.folder.write(QStringLiteral("site/other/logo.wbmp"), wbmp8x1(0xff));
+        f.open(f.folder.write(QStringLiteral("site/pages/page.wml"),
+                              "<wml><card id=\"c\">\r\n<p><img src=\"../img/logo.wbmp\" alt=\"\"/>"
+                              "<img src=\"" + absolute.toUtf8() + "\" alt=\"\"/>"
+                              "<img src=\"../other/logo.wbmp\" alt=\"\"/></p>\r\n</card></wml>"));
+        const auto filesOutsideTemp = [&] {
+            QStringList files;
+            for (const char *folder : {"site", "shared"}) {
+                QDirIterator it(f.folder.file(QString::fromLatin1(folder)), QDir::Files, QDirIterator::Subdirectories);
+                while (it.hasNext())
+                    files << it.next();
+            }
+            files.sort();
+            return files;
+        };
+        const QStringList before = filesOutsideTemp();
+        f.toPreview();
+        QVERIFY(f.dialogs->errors.isEmpty());
+        const QList<QImage> shown = picturesShown(f.tab()->viewer());
+        QCOMPARE(shown.size(), 3);
+        const QRgb light = f.tab()->viewer()->defaultBackground().rgb();
+        QCOMPARE(shown[0].pixel(0, 0), light);
+        QCOMPARE(shown[0].pixel(7, 0), qRgb(0, 0, 0));
+        QCOMPARE(shown[1].pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(shown[1].pixel(7, 0), light);
+        QCOMPARE(shown[2].pixel(0, 0), light);
+        QCOMPARE(shown[2].pixel(7, 0), light);
+        // Nothing was written beside the document or the pictures.
+        QCOMPARE(filesOutsideTemp(), before);
+        QCOMPARE(QDir(f.temp(QStringLiteral("outside"))).entryList(QDir::Files).size(), 3);
     }
 
     void skinPlacesTitleScreenAndButtons()

@@ -1,5 +1,6 @@
 #include "previewimages.h"
 
+#include "picturereference.h"
 #include "wbmpfile.h"
 
 #include "editor/sourceeditor.h"
@@ -8,15 +9,6 @@
 #include <QDir>
 
 namespace PreviewImages {
-
-bool isConfined(const QString &reference)
-{
-    if (reference.isEmpty() || reference.startsWith(QLatin1Char('/')) || reference.startsWith(QLatin1Char('\\'))
-        || reference.contains(QLatin1Char(':')))
-        return false;
-    const QStringList parts = QString(reference).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
-    return !parts.contains(QStringLiteral(".."));
-}
 
 void scan(const QString &source, const QString &documentFolder, const QString &pageFolder, const QColor &light,
           SourceEditor &buffer)
@@ -39,9 +31,14 @@ void scan(const QString &source, const QString &documentFolder, const QString &p
             buffer.setSelection(quote.start + 1, end);
             reference = buffer.selectedText();
         }
-        if (isConfined(reference)) {
+        if (PictureReference::isConfined(reference)) {
             const QString path = documentFolder.isEmpty() ? reference : documentFolder + QLatin1Char('/') + reference;
             WbmpFile::writePreviewCopy(path, documentFolder, light, pageFolder);
+        } else if (!reference.isEmpty()) {
+            // Absolute paths stand as they are; the rest is taken from the document's folder.
+            const QString path = QDir::cleanPath(documentFolder.isEmpty() ? reference : QDir(documentFolder).filePath(reference));
+            const QString folder = QDir::cleanPath(pageFolder);
+            WbmpFile::writeCopyAs(path, folder + QLatin1Char('/') + PictureReference::pageName(reference), light, folder);
         }
         buffer.setCaret(end);
         from = end;

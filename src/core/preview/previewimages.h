@@ -8,12 +8,12 @@ class SourceEditor;
 // The image scan of the Preview: every reference to a ".bmp" or ".wbmp"
 // picture in the source (the text after the nearest double quote before
 // the extension) is decoded from the document's folder into a BMP copy in
-// the page folder, under the reference as the page writes it. References
-// that leave their folder (".."), absolute paths and drives are skipped.
+// the page folder, under the name PictureReference::pageName gives the
+// reference as the page writes it. References that leave the document's
+// folder ("..", absolute paths) are decoded from where they point and
+// copied under a safe name inside the page folder; nothing is written
+// outside it.
 namespace PreviewImages {
-
-// Whether a reference stays inside the folder it is taken from.
-bool isConfined(const QString &reference);
 
 // Scans source through buffer and writes the copies into pageFolder with
 // light as the colour of 1 bits. Throws TarnelError when a picture ends

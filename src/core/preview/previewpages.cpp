@@ -1,5 +1,7 @@
 #include "previewpages.h"
 
+#include "picturereference.h"
+
 #include "cardmodel/cardmodel.h"
 #include "cardmodel/elementrecord.h"
 #include "common/scratchfile.h"
@@ -48,8 +50,12 @@ QString elementLine(const QString &tagWord, const QStringList *attributes, const
     else if (tagWord == QLatin1String("a"))
         line = QStringLiteral("<a href=\"") + attribute(attributes, "HREF=\"") + QStringLiteral("\">") + caption
              + QStringLiteral("</a>");
-    else if (tagWord == QLatin1String("img"))
-        line = QStringLiteral("<img src=\"") + attribute(attributes, "SRC=\"") + QStringLiteral("\">");
+    else if (tagWord == QLatin1String("img")) {
+        // The copy of a picture outside the document's folder has a name of its own.
+        QString source = attribute(attributes, "SRC=\"");
+        source.replace(QLatin1String(".wbmp"), QLatin1String(".bmp"), Qt::CaseInsensitive);
+        line = QStringLiteral("<img src=\"") + PictureReference::pageName(source) + QStringLiteral("\">");
+    }
     else if (tagWord == QLatin1String("option"))
         line = QStringLiteral("<input type=\"radio\" name=\"tarnel\">&nbsp;") + caption + QStringLiteral("<br>");
     else if (tagWord == QLatin1String("postfield"))

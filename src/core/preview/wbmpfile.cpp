@@ -71,23 +71,28 @@ QImage load(const QString &path, const QColor &light)
 void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light,
                       const QString &pageFolder)
 {
+    const QString temp = QDir::cleanPath(pageFolder.isEmpty() ? ProgramFolder::tempFolder() : pageFolder);
+    writeCopyAs(path, temp + QLatin1Char('/') + baseName(path, documentFolder) + QStringLiteral(".bmp"), light, temp);
+}
+
+void writeCopyAs(const QString &path, const QString &target, const QColor &light, const QString &pageFolder)
+{
+    const QString folder = QDir::cleanPath(pageFolder);
+    const QString cleanTarget = QDir::cleanPath(target);
+    // A reference such as ../../x.wbmp must not write outside the page folder.
+    if (!cleanTarget.startsWith(folder + QLatin1Char('/')))
+        return;
     const QImage picture = load(path, light);
     if (picture.isNull())
         return;
-    const QString temp = QDir::cleanPath(pageFolder.isEmpty() ? ProgramFolder::tempFolder() : pageFolder);
-    const QString target = QDir::cleanPath(temp + QLatin1Char('/') + baseName(path, documentFolder)
-                                           + QStringLiteral(".bmp"));
-    // A reference such as ../../x.wbmp must not write outside the temp folder.
-    if (!target.startsWith(temp + QLatin1Char('/')))
-        return;
-    QDir().mkpath(QFileInfo(target).absolutePath());
+    QDir().mkpath(QFileInfo(cleanTarget).absolutePath());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "BMP"))
-        throw TarnelError::cannotCreate(target);
+        throw TarnelError::cannotCreate(cleanTarget);
     // Written whole or not at all: a viewer never finds half a picture.
-    ScratchFile::write(target, bytes);
+    ScratchFile::write(cleanTarget, bytes);
 }
 
 } // namespace WbmpFile

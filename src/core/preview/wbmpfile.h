@@ -33,4 +33,9 @@ QImage load(const QString &path, const QColor &light);
 void writePreviewCopy(const QString &path, const QString &documentFolder, const QColor &light,
                       const QString &pageFolder = QString());
 
+// Decodes the picture at path and writes it as the BMP file target, which
+// must lie inside pageFolder (sub-folders are created); as above, nothing
+// is written for a picture that cannot be read or for a target outside.
+void writeCopyAs(const QString &path, const QString &target, const QColor &light, const QString &pageFolder);
+
 } // namespace WbmpFile
