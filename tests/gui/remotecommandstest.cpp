@@ -426,7 +426,8 @@ private slots:
         };
         bool oldKeptWhilePartialGrew = false;
         QTimer watch;
-        const QDeadlineTimer deadline(10000);
+        // Generous: on a busy machine the log-in alone can take seconds.
+        const QDeadlineTimer deadline(30000);
         connect(&watch, &QTimer::timeout, this, [&] {
             auto *progress = f().main->findChild<TransferProgress *>();
             const QFileInfoList now = partials();
