@@ -1,0 +1,20 @@
+#include "droppedfiles.h"
+
+#include <QMimeData>
+#include <QUrl>
+
+namespace DroppedFiles {
+
+QStringList localPaths(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+} // namespace DroppedFiles
