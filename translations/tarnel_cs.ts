@@ -489,11 +489,44 @@
     </message>
 </context>
 <context>
+    <name>CaretStatus</name>
+    <message>
+        <location filename="../src/core/editor/caretstatus.cpp" line="27"/>
+        <source>INS</source>
+        <translation>VKL</translation>
+    </message>
+    <message>
+        <location filename="../src/core/editor/caretstatus.cpp" line="32"/>
+        <source>OVR</source>
+        <translation>PŘE</translation>
+    </message>
+</context>
+<context>
     <name>StatusPanels</name>
     <message>
         <location filename="../src/gui/app/statuspanels.cpp" line="28"/>
         <source>Character set and line breaks the page is saved with</source>
         <translation>Znaková sada a konce řádků, se kterými se stránka uloží</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/statuspanels.cpp" line="31"/>
+        <source>Line</source>
+        <translation>Řádek</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/statuspanels.cpp" line="32"/>
+        <source>Column</source>
+        <translation>Sloupec</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/statuspanels.cpp" line="33"/>
+        <source>Position: characters from the start of the page, line breaks counting two</source>
+        <translation>Pozice: znaky od začátku stránky, konec řádku se počítá za dva</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/statuspanels.cpp" line="34"/>
+        <source>Insert or overwrite: the Insert key switches</source>
+        <translation>Vkládání nebo přepisování: přepíná klávesa Insert</translation>
     </message>
 </context>
 <context>

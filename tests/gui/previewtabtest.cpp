@@ -1,4 +1,4 @@
-#include "guifixture.h"
+#include "previewfixture.h"
 #include "testregistry.h"
 
 #include "preview/htmlviewer.h"
@@ -31,11 +31,6 @@ public slots:
     void open(const QUrl &url) { opened << url; }
 };
 
-QByteArray wbmp8x1(int byte)
-{
-    return QByteArray::fromHex("00000801") + QByteArray(1, char(byte));
-}
-
 // The pictures the viewer's page shows, as the viewer loads them.
 QList<QImage> picturesShown(HtmlViewer *viewer)
 {
@@ -52,43 +47,6 @@ QList<QImage> picturesShown(HtmlViewer *viewer)
     }
     return pictures;
 }
-
-QStringList itemsOf(const QComboBox *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
-    return items;
-}
-
-// A document window holding a page saved in the program folder's "site".
-struct PreviewFixture : GuiFixture
-{
-    QString site = folder.file(QStringLiteral("site"));
-
-    TMDIChild *openPage(const QByteArray &wml)
-    {
-        open(folder.write(QStringLiteral("site/page.wml"), wml));
-        return active();
-    }
-    PreviewTab *tab() const { return active()->preview(); }
-    void toPreview() const { active()->pages()->setCurrentIndex(2); }
-    void toWml() const { active()->pages()->setCurrentIndex(0); }
-    // A file of the active window's page folder.
-    QString temp(const QString &name) const { return QDir(active()->pageFolder()).filePath(name); }
-    void chooseDevice(const QString &name) const
-    {
-        tab()->deviceList()->setCurrentText(name);
-        emit tab()->deviceList()->textActivated(name);
-    }
-    void writeSkin(const QByteArray &section, const QString &picture = QStringLiteral("phone.png"))
-    {
-        QImage image(200, 400, QImage::Format_RGB32);
-        image.fill(Qt::darkGray);
-        image.save(folder.file(QStringLiteral("skins/") + picture));
-        folder.write(QStringLiteral("skins/skins.ini"), "[phones]\n1=Test phone\n2=\n[Test phone]\n" + section);
-    }
-};
 
 } // namespace
 
@@ -130,7 +88,7 @@ private slots:
         QVERIFY(f.dialogs->errors.isEmpty());
     }
 
-    void cardLinksLoadTheirPageAndKeepTheList()
+    void cardLinksLoadTheirPageAndSelectTheCard()
     {
         PreviewFixture f;
         f.openPage("<wml><card id=\"intro\">\r\n<p><a href=\"#main\">Go</a></p>\r\n</card>"
@@ -146,7 +104,7 @@ private slots:
             QApplication::sendEvent(viewport, &event);
         }
         QCOMPARE(viewer->currentFile(), f.temp(QStringLiteral("main.htm")));
-        QCOMPARE(f.tab()->cardList()->currentIndex(), 0);
+        QCOMPARE(f.tab()->cardList()->currentIndex(), 1);
 
         bool handled = false;
         f.active()->htmlLITEHotSpotClick(QStringLiteral("#nosuch"), handled);

@@ -54,6 +54,9 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
+    // Windows larger than the area, or moved partly out of it, stay reachable.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     m_statusBar = new StatusPanels(this);
     setStatusBar(m_statusBar);
@@ -332,10 +335,12 @@ void TMainForm::childActivated(QMdiSubWindow *)
         return;
     mergeChildMenus();
     UpdateCommandState();
-    if (TMDIChild *child = activeChild())
+    if (TMDIChild *child = activeChild()) {
         child->Memo1SelMove();
-    else
+    } else {
         m_statusBar->setPanelText(StatusPanels::ChangedPanel, QString());
+        m_statusBar->clearCaret();
+    }
     showDocumentFormat();
 }
 

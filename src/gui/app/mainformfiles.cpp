@@ -11,10 +11,12 @@
 
 #include "common/commandlinefiles.h"
 #include "common/documentfile.h"
+#include "common/droppedfiles.h"
 #include "common/newpage.h"
 #include "common/programfolder.h"
 #include "common/tarnelerror.h"
 #include "common/textprinter.h"
+#include "common/windowfit.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -56,6 +58,8 @@ void TMainForm::openDocument(const QString &name, const QByteArray &transportCha
     window->releaseShortcut(action(QStringLiteral("FileClose"))->shortcut());
     window->resize(558, 395);
     window->show();
+    // The whole window in sight, even in a small main window.
+    window->setGeometry(WindowFit::inside(window->geometry(), m_mdiArea->viewport()->rect()));
     m_mdiArea->setActiveSubWindow(window);
     child->setCaption(name);
 
@@ -269,7 +273,7 @@ void TMainForm::openDroppedFiles(const QStringList &paths)
 
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls()) {
+    if (!DroppedFiles::localPaths(event->mimeData()).isEmpty()) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
     }
@@ -277,11 +281,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 
 void TMainForm::dropEvent(QDropEvent *event)
 {
-    QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    }
+    const QStringList paths = DroppedFiles::localPaths(event->mimeData());
     if (paths.isEmpty())
         return;
     event->setDropAction(Qt::CopyAction);

@@ -2,6 +2,8 @@
 
 #include "apptexts.h"
 
+#include "editor/caretstatus.h"
+
 #include <QLabel>
 
 StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
@@ -14,8 +16,10 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         label->setObjectName(QStringLiteral("panel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | (i == 7 ? QFrame::Raised : QFrame::Sunken));
         label->setFixedWidth(widths[i]);
-        if (i == 7)
+        if (i == 7 || i == ModePanel)
             label->setAlignment(Qt::AlignCenter);
+        else if (i < ModePanel)
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // The hint panel takes the room that is left; the format panel as
         // much as its text needs.
         if (i == HintPanel || i == FormatPanel) {
@@ -25,6 +29,11 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         addWidget(label, i == HintPanel ? 1 : 0);
         m_panels.append(label);
     }
+    m_panels[LinePanel]->setToolTip(tr("Line"));
+    m_panels[ColumnPanel]->setToolTip(tr("Column"));
+    m_panels[PositionPanel]->setToolTip(
+        tr("Position: characters from the start of the page, line breaks counting two"));
+    m_panels[ModePanel]->setToolTip(tr("Insert or overwrite: the Insert key switches"));
     m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
 }
@@ -44,4 +53,18 @@ QString StatusPanels::panelText(int panel) const
 {
     const QLabel *label = m_panels.value(panel);
     return label ? label->text() : QString();
+}
+
+void StatusPanels::showCaret(const CaretStatus &status)
+{
+    setPanelText(LinePanel, status.lineText());
+    setPanelText(ColumnPanel, status.columnText());
+    setPanelText(PositionPanel, status.positionText());
+    setPanelText(ModePanel, status.modeText());
+}
+
+void StatusPanels::clearCaret()
+{
+    for (int panel = LinePanel; panel <= ModePanel; ++panel)
+        setPanelText(panel, QString());
 }

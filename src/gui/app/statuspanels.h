@@ -3,18 +3,24 @@
 #include <QList>
 #include <QStatusBar>
 
+struct CaretStatus;
 class QLabel;
 
 // The main window's status bar: eight fixed panels numbered 0 to 7 from the
-// left. Panel 4 shows "Changed" for the active document, panel 6 the long
-// hint of what is under the pointer and transfer progress. Panel 5 shows the
-// character set and line-break style of the active document; it grows to
-// fit its text.
+// left. Panels 0 to 3 show where the caret of the active document stands
+// (line, column, position, INS or OVR), panel 4 "Changed" for the active
+// document, panel 6 the long hint of what is under the pointer and
+// transfer progress. Panel 5 shows the character set and line-break style
+// of the active document; it grows to fit its text.
 class StatusPanels : public QStatusBar
 {
     Q_OBJECT
 
 public:
+    static constexpr int LinePanel = 0;
+    static constexpr int ColumnPanel = 1;
+    static constexpr int PositionPanel = 2;
+    static constexpr int ModePanel = 3;
     static constexpr int ChangedPanel = 4;
     static constexpr int FormatPanel = 5;
     static constexpr int HintPanel = 6;
@@ -23,6 +29,9 @@ public:
 
     void setPanelText(int panel, const QString &text);
     QString panelText(int panel) const;
+    // Panels 0 to 3; clearCaret empties them when no document is open.
+    void showCaret(const CaretStatus &status);
+    void clearCaret();
     QLabel *panel(int index) const { return m_panels.value(index); }
 
 private:

@@ -1,6 +1,7 @@
 #include "mdichild.h"
 
 #include "completionlist.h"
+#include "editorplace.h"
 #include "wmleditor.h"
 
 #include "preview/htmlviewer.h"
@@ -16,6 +17,7 @@
 #include "app/widgetplacement.h"
 
 #include "common/tarnelerror.h"
+#include "editor/caretstatus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -97,10 +99,15 @@ void TMDIChild::buildPages()
     m_preview = new PreviewTab(m_cardModel, m_main.dialogs(), m_pages);
     m_pages->addTab(m_preview, tr("Preview"));
     connect(m_preview->viewer(), &HtmlViewer::hotSpotClick, this, &TMDIChild::htmlLITEHotSpotClick);
+    connect(m_preview, &PreviewTab::phoneChanged, this, &TMDIChild::fitPhone);
 
     connect(m_memo, &WmlEditor::contentChanged, this, &TMDIChild::Memo1Change);
+    connect(m_memo, &WmlEditor::filesDropped, this, [this](const QStringList &paths) {
+        m_main.openDroppedFiles(paths);
+    });
     connect(m_memo, &QsciScintilla::cursorPositionChanged, this, [this] { Memo1SelMove(); });
     connect(m_memo, &QsciScintilla::selectionChanged, this, [this] { Memo1SelMove(); });
+    connect(m_memo, &WmlEditor::overwriteModeChanged, this, [this] { Memo1SelMove(); });
     connect(m_pages, &QTabWidget::currentChanged, this, &TMDIChild::pgMAINChange);
 }
 
@@ -176,6 +183,7 @@ void TMDIChild::Memo1SelMove()
         return;
     m_main.statusPanels()->setPanelText(StatusPanels::ChangedPanel,
                                         m_modified ? AppTexts::changedPanel() : QString());
+    m_main.statusPanels()->showCaret(CaretStatus::of(*m_memo, m_memo->isOverwriteMode()));
 }
 
 void TMDIChild::UpdateSaveCommand()

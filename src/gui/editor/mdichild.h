@@ -7,8 +7,10 @@
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 class CollapsibleToolBar;
+class EditorPlace;
 class CompletionList;
 class PreviewTab;
 class QAction;
@@ -82,7 +84,8 @@ public:
     // Whether the WML tab is showing: only then may a command change the
     // source text.
     bool isSourceShowing() const;
-    // Rewrites the "Changed" panel from the modified flag.
+    // Rewrites the "Changed" panel from the modified flag and the caret
+    // panels from where the caret stands (active window only).
     void Memo1SelMove();
 
     // --- insertion (mdichildinsert.cpp)
@@ -126,6 +129,9 @@ public:
     // "#card" links show that card's page.
     void htmlLITEHotSpotClick(const QString &link, bool &handled);
     const CardModel &cardModel() const { return m_cardModel; }
+    // Grows the window, within the MDI area, until the Preview shows the
+    // whole phone of the chosen skin; never shrinks it.
+    void fitPhone();
 
     int lastView = ViewWml;
 
@@ -170,4 +176,6 @@ private:
     bool m_keepsEncoding = false;
     bool m_modified = false;
     bool m_loading = false;
+    // Where the user left the source when the Preview was entered.
+    std::unique_ptr<EditorPlace> m_sourcePlace;
 };

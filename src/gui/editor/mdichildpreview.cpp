@@ -1,6 +1,7 @@
 // Moving between the WML and Preview tabs, and links in the preview.
 #include "mdichild.h"
 
+#include "editorplace.h"
 #include "wmleditor.h"
 
 #include "app/dialogservice.h"
@@ -9,6 +10,7 @@
 #include "common/previewfolders.h"
 #include "cardmodel/cardparser.h"
 #include "common/tarnelerror.h"
+#include "common/windowfit.h"
 #include "preview/htmlviewer.h"
 #include "preview/previewpages.h"
 #include "preview/previewroad.h"
@@ -18,6 +20,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabWidget>
 #include <QUrl>
@@ -56,7 +60,16 @@ void TMDIChild::pgMAINChange(int index)
         m_insertMenu->setEnabled(true);
         RefreshCardLists();
         lastView = ViewWml;
+        // The Preview put the caret at the start; the user finds the text as
+        // they left it, unless something has moved the caret since.
+        if (m_sourcePlace && m_memo->caret() == 0 && m_memo->anchor() == 0) {
+            m_sourcePlace->restore(*m_memo);
+            Memo1SelMove();
+        }
+        m_sourcePlace.reset();
     } else if (view == ViewPreview) {
+        if (!m_sourcePlace)
+            m_sourcePlace = std::make_unique<EditorPlace>(EditorPlace::of(*m_memo));
         EnableSourceCommands(ViewPreview);
         // On failure the message is shown, the tab keeps the page it had and
         // the last view stays, so the next entry rebuilds again.
@@ -79,6 +92,19 @@ void TMDIChild::showPreview()
     m_memo->setCaret(0);
     m_preview->viewer()->loadFile(pages.firstPage);
     lastView = ViewPreview;
+    fitPhone();
+}
+
+void TMDIChild::fitPhone()
+{
+    const QSize phone = m_preview->phoneSize();
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (phone.isEmpty() || !frame || !frame->mdiArea() || frame->isMaximized() || frame->isMinimized())
+        return;
+    const QSize extra = phone - m_preview->size();
+    if (extra.width() <= 0 && extra.height() <= 0)
+        return;
+    frame->setGeometry(WindowFit::grown(frame->geometry(), extra, frame->mdiArea()->viewport()->rect()));
 }
 
 void TMDIChild::htmlLITEHotSpotClick(const QString &link, bool &handled)
@@ -91,7 +117,7 @@ void TMDIChild::htmlLITEHotSpotClick(const QString &link, bool &handled)
         return; // other decks, files and schemes are the viewer's
     const QString fileName = PreviewPages::pageFileName(link.mid(1));
     try {
-        m_preview->viewer()->loadFile(QDir(pageFolder()).filePath(fileName));
+        m_preview->showLinkedCard(link.mid(1));
         handled = true;
     } catch (const TarnelError &error) {
         m_main.dialogs().message(QStringLiteral("Error opening ") + fileName + QStringLiteral(" - ") + error.text());

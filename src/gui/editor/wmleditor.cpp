@@ -5,10 +5,13 @@
 #include "quietaccessibility.h"
 #include "wmllexer.h"
 
+#include "common/droppedfiles.h"
 #include "common/linebreaks.h"
 
 #include <Qsci/qscicommandset.h>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPalette>
 
 namespace {
@@ -271,8 +274,10 @@ void WmlEditor::keyPressEvent(QKeyEvent *event)
     emit keyPressed(event->key(), event->modifiers());
     QsciScintilla::keyPressEvent(event);
     m_changes->reportChange();
-    if (event->key() == Qt::Key_Insert)
+    if (event->key() == Qt::Key_Insert) {
         updateCaretStyle();
+        emit overwriteModeChanged(isOverwriteMode());
+    }
 }
 
 void WmlEditor::inputMethodEvent(QInputMethodEvent *event)
@@ -281,10 +286,39 @@ void WmlEditor::inputMethodEvent(QInputMethodEvent *event)
     m_changes->reportChange();
 }
 
+// A drag of files is taken whole, as on the main window; a drag of text
+// is QScintilla's.
+void WmlEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (DroppedFiles::localPaths(event->mimeData()).isEmpty()) {
+        QsciScintilla::dragEnterEvent(event);
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void WmlEditor::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (DroppedFiles::localPaths(event->mimeData()).isEmpty()) {
+        QsciScintilla::dragMoveEvent(event);
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
 void WmlEditor::dropEvent(QDropEvent *event)
 {
-    QsciScintilla::dropEvent(event);
-    m_changes->reportChange();
+    const QStringList files = DroppedFiles::localPaths(event->mimeData());
+    if (files.isEmpty()) {
+        QsciScintilla::dropEvent(event);
+        m_changes->reportChange();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit filesDropped(files);
 }
 
 void WmlEditor::mouseReleaseEvent(QMouseEvent *event)

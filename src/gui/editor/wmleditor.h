@@ -72,10 +72,19 @@ signals:
     // A key is about to be handled by the editor.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
+    // The Insert key switched between inserting and overwriting.
+    void overwriteModeChanged(bool overwrite);
+
+    // Files from the desktop's file manager were dropped on the editor; the
+    // text is left alone and the files are for the main window to open.
+    void filesDropped(const QStringList &paths);
+
 protected:
     QString textRange(int start, int end) const override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     // The surrounding text an input method sees is a window of the caret's

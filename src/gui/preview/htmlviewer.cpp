@@ -30,7 +30,7 @@ void HtmlViewer::loadFile(const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw TarnelError(QStringLiteral("Can't locate file: ") + path);
+        throw TarnelError(cannotLocate(path));
     const QString html = PreviewHtml::forViewer(QString::fromUtf8(file.readAll()));
     const QString folder = QFileInfo(path).absolutePath();
     // Forget the pictures of the page before: the copies may have changed.
@@ -39,6 +39,11 @@ void HtmlViewer::loadFile(const QString &path)
     document()->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
     setHtml(html);
     m_currentFile = path;
+}
+
+QString HtmlViewer::cannotLocate(const QString &path)
+{
+    return QStringLiteral("Can't locate file: ") + path;
 }
 
 void HtmlViewer::setDefaultBackground(const QColor &colour)

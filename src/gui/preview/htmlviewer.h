@@ -17,6 +17,8 @@ public:
     // such file.
     void loadFile(const QString &path);
     const QString &currentFile() const { return m_currentFile; }
+    // The error text for a page that cannot be found.
+    static QString cannotLocate(const QString &path);
 
     void setDefaultBackground(const QColor &colour);
     QColor defaultBackground() const { return m_background; }

@@ -9,6 +9,7 @@
 #include "common/tarnelerror.h"
 #include "preview/colortext.h"
 #include "preview/deviceskin.h"
+#include "preview/entitytext.h"
 #include "preview/previewpages.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -77,6 +79,8 @@ PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *
     m_title = new QLabel(QStringLiteral("- Nadpis -"), this);
     m_title->setObjectName(QStringLiteral("Label1"));
     m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The title is text, never markup: its references are decoded first.
+    m_title->setTextFormat(Qt::PlainText);
     m_up = scrollButton(QStringLiteral("btnUP"), this);
     m_down = scrollButton(QStringLiteral("btnDOWN"), this);
     m_viewer = new HtmlViewer(this);
@@ -88,6 +92,7 @@ PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *
     connect(m_down, &QToolButton::clicked, this, &PreviewTab::btnDOWNClick);
     connect(m_cards, &QComboBox::currentIndexChanged, this,
             [this] { ErrorDisplay::run(m_dialogs, [this] { lstCARDSSChange(); }); });
+    connect(m_cards, &QComboBox::activated, this, &PreviewTab::cardActivated);
     connect(m_devices, &QComboBox::textActivated, this,
             [this] { ErrorDisplay::run(m_dialogs, [this] { cmbSKINSChange(); }); });
 
@@ -154,6 +159,17 @@ void PreviewTab::applyDevice(const QString &device)
     m_down->setGeometry(skin.downLeft, skin.downTop, skin.downWidth, skin.downHeight);
     m_skin->show();
     m_skin->lower();
+    emit phoneChanged();
+}
+
+QSize PreviewTab::phoneSize() const
+{
+    if (m_viewerFillsTab || !m_skin->isVisibleTo(this))
+        return QSize();
+    QRect used = m_skin->geometry() | m_viewer->geometry() | m_title->geometry();
+    used |= m_up->geometry() | m_down->geometry();
+    used |= m_devices->geometry(); // the lists (their panel starts at the top left)
+    return QSize(used.right() + 1, used.bottom() + 1);
 }
 
 QString PreviewTab::chosenCardTitle() const
@@ -162,7 +178,35 @@ QString PreviewTab::chosenCardTitle() const
     if (index < 0)
         return QString();
     const QStringList *list = m_model.attributeList(QStringLiteral("STRLIST_%1_1").arg(index + 1));
-    return list ? ElementRecord::ReadElementAttribute(*list, QStringLiteral("TITLE=\"")) : QString();
+    return list ? EntityText::decode(ElementRecord::ReadElementAttribute(*list, QStringLiteral("TITLE=\"")))
+                : QString();
+}
+
+void PreviewTab::cardActivated(int index)
+{
+    // A different card has been shown by the change of index already; the
+    // same card chosen again is shown afresh, from the top.
+    const QString page = QDir(m_pageFolder).filePath(PreviewPages::pageFileName(m_cards->itemText(index)));
+    if (m_viewer->currentFile() == page && m_scrollOffset == 0 && m_viewer->verticalScrollBar()->value() == 0)
+        return;
+    ErrorDisplay::run(m_dialogs, [this] { lstCARDSSChange(); });
+}
+
+void PreviewTab::showLinkedCard(const QString &cardName)
+{
+    const QString fileName = PreviewPages::pageFileName(cardName);
+    const QString page = QDir(m_pageFolder).filePath(fileName);
+    int index = -1;
+    for (int i = 0; i < m_cards->count() && index < 0; ++i) {
+        if (PreviewPages::pageFileName(m_cards->itemText(i)) == fileName)
+            index = i;
+    }
+    if (index < 0)
+        throw TarnelError(HtmlViewer::cannotLocate(page));
+    m_viewer->loadFile(page);
+    const QSignalBlocker quiet(m_cards);
+    m_cards->setCurrentIndex(index);
+    m_title->setText(chosenCardTitle());
 }
 
 void PreviewTab::btnUPClick()
@@ -195,6 +239,7 @@ void PreviewTab::setCardNames(const QStringList &names, const QString &pageFolde
     m_cards->clear();
     m_cards->addItems(names);
     m_cards->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    m_title->setText(chosenCardTitle());
 }
 
 void PreviewTab::resizeEvent(QResizeEvent *event)

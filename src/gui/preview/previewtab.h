@@ -40,8 +40,22 @@ public:
     // Throws TarnelError when its page cannot be loaded.
     void lstCARDSSChange();
     // The card names of the last preview and the folder holding their
-    // pages; selects the first without showing it.
+    // pages; selects the first and shows its title (its page is for the
+    // caller to load).
     void setCardNames(const QStringList &names, const QString &pageFolder);
+    // Follows a "#name" link: shows that card's page, selects it in the card
+    // list and shows its title; the scroll offset stays. Throws TarnelError
+    // "Can't locate file: " + path when the page does not exist or belongs
+    // to no card of the last preview (a card since removed).
+    void showLinkedCard(const QString &cardName);
+
+    // The size the tab needs to show the whole phone of the chosen skin
+    // with the lists above it; empty in the plain view, which fits any size.
+    QSize phoneSize() const;
+
+signals:
+    // A skin was applied: the window may need to grow to phoneSize().
+    void phoneChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -51,6 +65,8 @@ private:
     void applyDevice(const QString &device);
     void placeViewer();
     QString chosenCardTitle() const;
+    // The user chose a card in the list, perhaps the one already chosen.
+    void cardActivated(int index);
 
     const CardModel &m_model;
     DialogService &m_dialogs;
