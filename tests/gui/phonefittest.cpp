@@ -55,6 +55,25 @@ private slots:
         QVERIFY(area->horizontalScrollBar()->isVisible());
     }
 
+    void commandLineWindowsOpenInSight()
+    {
+        ProgramFolderFixture folder;
+        const QString page = folder.write(QStringLiteral("a.wml"), "<wml/>");
+        // As at start-up: the files open before the main window shows.
+        TMainForm main(std::make_unique<ScriptedDialogs>(), false);
+        main.openCommandLineFiles({page, page});
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QMdiArea *area = main.mdiArea();
+        const QList<QMdiSubWindow *> frames = area->subWindowList();
+        QCOMPARE(frames.size(), 2);
+        for (QMdiSubWindow *frame : frames) {
+            QTRY_VERIFY(area->viewport()->rect().contains(frame->geometry()));
+            // Sized to the area, not to what it was before the first show.
+            QVERIFY2(frame->height() > area->viewport()->height() / 2, qPrintable(QString::number(frame->height())));
+        }
+    }
+
     void windowGrowsToShowThePhone_data()
     {
         QTest::addColumn<QString>("skin");

@@ -8,7 +8,8 @@ class SourceEditor;
 // the line and the column (both counted from 1; a column counts
 // characters), the position (the number of the character after the caret
 // from the start of the text, from 1; a line break counts two characters,
-// as in the saved file) and whether typing inserts or overwrites.
+// as everywhere in the editor's offsets) and whether typing inserts or
+// overwrites.
 struct CaretStatus
 {
     int line = 0;

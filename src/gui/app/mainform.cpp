@@ -28,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QStatusTipEvent>
+#include <QTimer>
 
 // Resources compiled into a static library must be registered by hand.
 static void initArtwork()
@@ -360,6 +361,8 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!m_settingsRestored) {
         m_settingsRestored = true;
         m_storage.restore();
+        // After the frame has taken its restored size.
+        QTimer::singleShot(0, this, &TMainForm::placeWaitingWindows);
     }
     QMainWindow::showEvent(event);
     // The splash stays above the main window until its time is up.

@@ -152,6 +152,10 @@ private:
     static DialogService::FileRequest usualOpenRequest();
     void printActiveDocument();
     void tileDocuments(Qt::Orientation orientation);
+    // Sizes and moves a new document window to lie inside the visible part
+    // of the MDI area; waits for the first show when the area has none yet.
+    void placeInSight(QMdiSubWindow *window);
+    void placeWaitingWindows();
     void saveSettings();
 
     std::unique_ptr<DialogService> m_dialogs;
@@ -180,4 +184,5 @@ private:
     // Removes its downloads as the window goes, after the document windows.
     std::unique_ptr<DownloadFolder> m_downloads;
     std::unique_ptr<PreviewFolders> m_previewFolders;
+    QList<QPointer<QMdiSubWindow>> m_waitingForPlace;
 };

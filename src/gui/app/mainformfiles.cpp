@@ -16,7 +16,6 @@
 #include "common/programfolder.h"
 #include "common/tarnelerror.h"
 #include "common/textprinter.h"
-#include "common/windowfit.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -58,8 +57,7 @@ void TMainForm::openDocument(const QString &name, const QByteArray &transportCha
     window->releaseShortcut(action(QStringLiteral("FileClose"))->shortcut());
     window->resize(558, 395);
     window->show();
-    // The whole window in sight, even in a small main window.
-    window->setGeometry(WindowFit::inside(window->geometry(), m_mdiArea->viewport()->rect()));
+    placeInSight(window);
     m_mdiArea->setActiveSubWindow(window);
     child->setCaption(name);
 

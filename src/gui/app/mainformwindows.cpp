@@ -1,4 +1,5 @@
-// The main window's View and Window menus and the Undo and Redo commands.
+// The main window's View and Window menus, the Undo and Redo commands, and
+// the placing of new document windows.
 #include "mainform.h"
 
 #include "statuspanels.h"
@@ -7,10 +8,12 @@
 #include "editor/wmleditor.h"
 
 #include "common/tilelayout.h"
+#include "common/windowfit.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <utility>
 
 void TMainForm::mmStatusBarClick()
 {
@@ -43,5 +46,25 @@ void TMainForm::tileDocuments(Qt::Orientation orientation)
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
         windows[i]->setGeometry(tiles[i]);
+    }
+}
+
+void TMainForm::placeInSight(QMdiSubWindow *window)
+{
+    // Before the main window is first shown its area has no size yet: the
+    // windows of the command line are placed once it has.
+    if (!m_mdiArea->isVisible()) {
+        m_waitingForPlace.append(window);
+        return;
+    }
+    window->setGeometry(WindowFit::inside(window->geometry(), m_mdiArea->viewport()->rect()));
+}
+
+void TMainForm::placeWaitingWindows()
+{
+    const QList<QPointer<QMdiSubWindow>> waiting = std::exchange(m_waitingForPlace, {});
+    for (QMdiSubWindow *window : waiting) {
+        if (window)
+            placeInSight(window);
     }
 }
