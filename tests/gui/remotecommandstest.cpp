@@ -467,8 +467,16 @@ private slots:
         QString bytes;
         QTimer watch;
         const QDeadlineTimer deadline(3000);
+        // The progress display never makes the window wider, also when the
+        // window is as narrow as it may be.
+        QTest::qWait(20);
+        f().main->resize(f().main->minimumSizeHint().width(), f().main->height());
+        QTest::qWait(20);
+        const int width = f().main->width();
+        int widest = width;
         connect(&watch, &QTimer::timeout, this, [&] {
             ++ticks;
+            widest = std::max(widest, f().main->width());
             auto *progress = f().main->findChild<TransferProgress *>();
             if (!progress || progress->bytesLabel()->text() == QStringLiteral("0 bytes")) {
                 if (deadline.hasExpired())
@@ -498,6 +506,8 @@ private slots:
         QCOMPARE(f().main->documentCount(), 0);
         QCOMPARE(f().panel(StatusPanels::HintPanel), QStringLiteral("Starting transfer of http://") + slow);
         QVERIFY(!f().main->findChild<TransferProgress *>());
+        QCOMPARE(widest, width);
+        QCOMPARE(f().main->width(), width);
         f().dialogs->errors.clear();
         openGoodPage();
     }

@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <memory>
 #include <thread>
@@ -229,6 +231,46 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("line break")), qPrintable(text));
         QCOMPARE(m_ftp->log().size(), before);
         QCOMPARE(readFile(m_root.filePath(QStringLiteral("pub/page.wml"))), page);
+    }
+
+    // While the server reads nothing, the progress of an upload may run
+    // ahead of what it has read by no more than its small receive window:
+    // bytes queued on this side are not "sent".
+    void uploadProgressCountsWhatTheServerCanHave()
+    {
+        LocalServer stalling({QStringLiteral("ftpstall")});
+        QVERIFY(stalling.isRunning());
+        const QByteArray big(2'000'000, 'u');
+        TransferControl control(TransferLimits{2000ms, 5000ms});
+        QString failure = QStringLiteral("(running)");
+        std::unique_ptr<QThread> worker(QThread::create([&] {
+            failure = errorOf([&] {
+                FtpClient::upload({QStringLiteral("127.0.0.1"), stalling.port(), QStringLiteral("u"),
+                                   QStringLiteral("p"), {}},
+                                  QStringLiteral("/big.bin"), big, control);
+            });
+        }));
+        worker->start();
+        qint64 stalledAt = -1;
+        QDeadlineTimer deadline(10000);
+        while (stalledAt < 0 && !deadline.hasExpired()) {
+            for (const QString &line : stalling.log()) {
+                if (line.startsWith(QLatin1String("STALL ")))
+                    stalledAt = line.mid(6).toLongLong();
+            }
+            QThread::msleep(20);
+        }
+        QVERIFY(stalledAt > 0);
+        // Give the client time to fill every buffer it can.
+        QThread::msleep(1000);
+        const qint64 reported = control.bytesDone();
+        QVERIFY(worker->wait(15000));
+        QCOMPARE(failure, QString());
+        QVERIFY2(reported <= stalledAt + 16384,
+                 qPrintable(QStringLiteral("reported %1 while the server had read %2").arg(reported).arg(stalledAt)));
+        QVERIFY(reported >= 20000 - 16384);
+        QVERIFY(stalling.log().contains(QStringLiteral("RECEIVED %1").arg(big.size())));
+        QCOMPARE(control.bytesDone(), qint64(big.size()));
     }
 
     void logsInThroughTheProxyAsUserAtHost()

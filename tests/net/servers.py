@@ -19,6 +19,9 @@ lines and FTP commands go to the --log file, one a line.
   ftpproxy           an FTP proxy: takes "USER user@host[:port]", logs in
                      upstream as user and relays the session
   ftpdrop            an FTP server that cuts a download short
+  ftpstall           an FTP server whose STOR takes 20000 bytes, logs
+                     "STALL <n>" with the bytes it has read, reads nothing
+                     for 2 s, then reads the rest and logs "RECEIVED <n>"
 """
 import argparse
 import http.server
@@ -285,6 +288,56 @@ def drop_session(client):
             client.sendall(b"502 not here\r\n")
 
 
+def stall_session(client):
+    client.settimeout(20)
+    client.sendall(b"220 ready\r\n")
+    data_listener = None
+    while True:
+        line = read_line(client).decode("utf-8", "replace").strip()
+        if not line:
+            return
+        record(line)
+        command = line.split(" ")[0].upper()
+        replies = {"USER": b"331 password please", "PASS": b"230 logged in", "PWD": b'257 "/"',
+                   "CWD": b"250 ok", "MKD": b'257 "made"', "QUIT": b"221 bye"}
+        if command in ("EPSV", "PASV"):
+            data_listener = socket.socket()
+            # A small receive window: what the client reports as sent can
+            # only run ahead of what was read by this much.
+            data_listener.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+            data_listener.bind(("127.0.0.1", 0))
+            data_listener.listen(1)
+            data_listener.settimeout(20)
+            port = data_listener.getsockname()[1]
+            if command == "EPSV":
+                client.sendall(("229 passive (|||%d|)\r\n" % port).encode())
+            else:
+                client.sendall(("227 passive (127,0,0,1,%d,%d)\r\n" % (port >> 8, port & 255)).encode())
+        elif command == "STOR" and data_listener:
+            client.sendall(b"150 send it\r\n")
+            data, _ = data_listener.accept()
+            received = 0
+            stalled = False
+            while True:
+                chunk = data.recv(1024)
+                if not chunk:
+                    break
+                received += len(chunk)
+                if received >= 20000 and not stalled:
+                    stalled = True
+                    record("STALL %d" % received)
+                    time.sleep(2)
+            data.close()
+            record("RECEIVED %d" % received)
+            client.sendall(b"226 stored\r\n")
+        elif command == "QUIT":
+            client.sendall(b"221 bye\r\n")
+            client.close()
+            return
+        else:
+            client.sendall(replies.get(command, b"200 ok") + b"\r\n")
+
+
 def main():
     global log_path
     parser = argparse.ArgumentParser()
@@ -309,6 +362,8 @@ def main():
         serve_threads(proxy_session)
     elif options.mode == "ftpdrop":
         serve_threads(drop_session)
+    elif options.mode == "ftpstall":
+        serve_threads(stall_session)
     else:
         sys.exit("unknown mode " + options.mode)
 

@@ -5,7 +5,10 @@
 #include "common/tarnelerror.h"
 
 #include <QCoreApplication>
+#include <linux/sockios.h>
 #include <mutex>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +54,12 @@ CurlTransfer::CurlTransfer(TransferControl &control) : m_control(control)
     set(CURLOPT_DEBUGFUNCTION, &CurlTransfer::debug);
     set(CURLOPT_DEBUGDATA, this);
     set(CURLOPT_USERAGENT, "Tarnel");
+    // The sockets are watched so an upload counts only what has left this
+    // machine, not what waits in the system's send buffer.
+    set(CURLOPT_SOCKOPTFUNCTION, &CurlTransfer::socketOpened);
+    set(CURLOPT_SOCKOPTDATA, this);
+    set(CURLOPT_CLOSESOCKETFUNCTION, &CurlTransfer::socketClosing);
+    set(CURLOPT_CLOSESOCKETDATA, this);
 }
 
 CurlTransfer::~CurlTransfer()
@@ -126,12 +135,39 @@ size_t CurlTransfer::read(char *data, size_t size, size_t count, void *self)
     return size_t(chunk);
 }
 
+int CurlTransfer::socketOpened(void *self, curl_socket_t socket, curlsocktype)
+{
+    // The last connection opened carries the data: FTP opens its data
+    // connection after the control connection.
+    static_cast<CurlTransfer *>(self)->m_dataSocket = socket;
+    return CURL_SOCKOPT_OK;
+}
+
+int CurlTransfer::socketClosing(void *self, curl_socket_t socket)
+{
+    auto *transfer = static_cast<CurlTransfer *>(self);
+    if (transfer->m_dataSocket == socket)
+        transfer->m_dataSocket = CURL_SOCKET_BAD;
+    return ::close(socket);
+}
+
+qint64 CurlTransfer::bytesSent(qint64 handedOver)
+{
+    // Bytes handed to the system may still wait in the socket's send queue
+    // (unsent or not yet acknowledged by the server): those do not count.
+    int queued = 0;
+    if (m_dataSocket != CURL_SOCKET_BAD && ::ioctl(m_dataSocket, SIOCOUTQ, &queued) == 0 && queued > 0)
+        handedOver -= queued;
+    m_sentReported = std::max(m_sentReported, std::max<qint64>(0, handedOver));
+    return m_sentReported;
+}
+
 int CurlTransfer::progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal,
                            curl_off_t upNow)
 {
     auto *transfer = static_cast<CurlTransfer *>(self);
     const bool uploading = transfer->m_upload != nullptr;
-    const qint64 done = uploading ? upNow : downNow;
+    const qint64 done = uploading ? transfer->bytesSent(upNow) : downNow;
     qint64 total = uploading ? qint64(transfer->m_upload->size()) : downTotal;
     if (total <= 0)
         total = -1;
@@ -221,4 +257,7 @@ void CurlTransfer::perform()
         throw TarnelError(tr("Transfer cancelled"));
     if (result != CURLE_OK)
         throw TarnelError(failureText(result));
+    // The server has confirmed the whole upload.
+    if (m_upload)
+        m_control.setProgress(m_upload->size(), m_upload->size());
 }

@@ -12,7 +12,8 @@ class TransferControl;
 // One libcurl transfer, run to its end on the calling thread. The clients
 // set the protocol's options on handle() and call perform(). The transfer
 // honours the control's connect and stall time-outs and its cancel flag,
-// and reports progress to it. Every connection it opened is closed when
+// and reports progress to it: for an upload the bytes that have left the
+// data socket, not those still queued in it. Every connection it opened is closed when
 // the object goes, whatever happened, so no half-open connection lingers.
 class CurlTransfer
 {
@@ -58,6 +59,11 @@ private:
     static size_t read(char *data, size_t size, size_t count, void *self);
     static int progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal, curl_off_t upNow);
     static int debug(CURL *, curl_infotype type, char *data, size_t size, void *self);
+    static int socketOpened(void *self, curl_socket_t socket, curlsocktype purpose);
+    static int socketClosing(void *self, curl_socket_t socket);
+    // Of the bytes handed to the system, those that have left the data
+    // socket; never less than reported before.
+    qint64 bytesSent(qint64 handedOver);
     void touch();
     QString failureText(CURLcode code) const;
 
@@ -73,6 +79,8 @@ private:
     const QByteArray *m_upload = nullptr;
     qint64 m_uploadOffset = 0;
     qint64 m_lastBytes = -1;
+    curl_socket_t m_dataSocket = CURL_SOCKET_BAD;
+    qint64 m_sentReported = 0;
     QByteArray m_lastReply;
     std::chrono::steady_clock::time_point m_lastActivity;
     char m_error[CURL_ERROR_SIZE] = {};

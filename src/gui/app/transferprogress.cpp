@@ -1,11 +1,12 @@
 #include "transferprogress.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
-TransferProgress::TransferProgress(QWidget *parent) : QWidget(parent)
+TransferProgress::TransferProgress(QWidget *panel) : QWidget(panel)
 {
     setObjectName(QStringLiteral("TransferProgress"));
     auto *layout = new QHBoxLayout(this);
@@ -14,7 +15,8 @@ TransferProgress::TransferProgress(QWidget *parent) : QWidget(parent)
     m_bytes->setObjectName(QStringLiteral("TransferBytes"));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("TransferBar"));
-    m_bar->setFixedWidth(120);
+    m_bar->setMinimumWidth(30);
+    m_bar->setMaximumWidth(120);
     m_bar->setRange(0, 1000);
     m_bar->hide();
     m_cancel = new QPushButton(tr("Cancel"), this);
@@ -25,6 +27,17 @@ TransferProgress::TransferProgress(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_cancel);
     connect(m_cancel, &QPushButton::clicked, this, &TransferProgress::cancelRequested);
     showProgress(0, -1);
+    // The panel's own text stays underneath; the progress covers it.
+    setAutoFillBackground(true);
+    setGeometry(panel->rect());
+    panel->installEventFilter(this);
+}
+
+bool TransferProgress::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
 }
 
 void TransferProgress::showProgress(qint64 done, qint64 total)

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QThread>
@@ -30,8 +31,7 @@ void TransferRunner::run(const TransferLimits &limits, const std::function<void(
         }
     }));
 
-    auto *progress = new TransferProgress(&m_statusBar);
-    m_statusBar.addPermanentWidget(progress);
+    auto *progress = new TransferProgress(m_statusBar.panel(StatusPanels::HintPanel));
     progress->show();
     connect(progress, &TransferProgress::cancelRequested, this, [&control] { control.cancel(); });
     m_control = &control;
@@ -40,7 +40,6 @@ void TransferRunner::run(const TransferLimits &limits, const std::function<void(
         qApp->removeEventFilter(this);
         m_control = nullptr;
         m_progress = nullptr;
-        m_statusBar.removeWidget(progress);
         delete progress;
     });
 
