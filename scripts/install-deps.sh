@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libqt6opengl6-dev libgl-dev
-  libqscintilla2-qt6-dev
+  libqscintilla2-qt6-dev qt6-translations-l10n
   libcurl4-openssl-dev
   libbenchmark-dev
   clang libclang-rt-14-dev

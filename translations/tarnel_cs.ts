@@ -63,6 +63,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>Usage: tarnel [--help] [--version] [--] [FILE]...
+Opens each FILE in its own document window; a file that does not exist is created empty.
+
+  --help     print this text and exit
+  --version  print the program&apos;s name and version and exit
+  --         every argument after it is a file name (also one that begins with &quot;--&quot;)
+</source>
+        <translation>Použití: tarnel [--help] [--version] [--] [SOUBOR]...
+Otevře každý SOUBOR ve vlastním okně dokumentu; soubor, který neexistuje, vytvoří prázdný.
+
+  --help     vypíše tento text a skončí
+  --version  vypíše název a verzi programu a skončí
+  --         každý další argument je název souboru (i ten, který začíná „--“)
+</translation>
+    </message>
+    <message>
+        <source>tarnel: unknown option %1
+Try &quot;tarnel --help&quot;; a file of that name opens as &quot;./%1&quot;.
+</source>
+        <translation>tarnel: neznámá volba %1
+Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
+</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <location filename="../src/gui/app/commandtable.cpp" line="15"/>
@@ -161,7 +188,7 @@
     </message>
     <message>
         <location filename="../src/gui/app/commandtable.cpp" line="34"/>
-        <source>&amp;Save to F&amp;TP...</source>
+        <source>Save to &amp;FTP...</source>
         <translation>Uložit na &amp;FTP...</translation>
     </message>
     <message>
@@ -236,7 +263,7 @@
     </message>
     <message>
         <location filename="../src/gui/app/commandtable.cpp" line="50"/>
-        <source>&amp;Remove tag</source>
+        <source>Remove &amp;tag</source>
         <translation>&amp;Odstranit značku</translation>
     </message>
     <message>
@@ -301,7 +328,7 @@
     </message>
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="22"/>
-        <source>Stron&amp;g</source>
+        <source>S&amp;trong</source>
         <translation>&amp;Silné</translation>
     </message>
     <message>
@@ -347,7 +374,7 @@
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="31"/>
         <source>&amp;Link</source>
-        <translation>&amp;Odkaz</translation>
+        <translation>O&amp;dkaz</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="31"/>
@@ -357,7 +384,7 @@
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="33"/>
         <source>B&amp;utton</source>
-        <translation>&amp;Tlačítko</translation>
+        <translation>T&amp;lačítko</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="33"/>
@@ -367,7 +394,7 @@
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="35"/>
         <source>&amp;Image</source>
-        <translation>&amp;Obrázek</translation>
+        <translation>Ob&amp;rázek</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="35"/>
@@ -377,7 +404,7 @@
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="37"/>
         <source>P&amp;rev</source>
-        <translation>&amp;Zpět</translation>
+        <translation>Zp&amp;ět</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="37"/>
@@ -386,7 +413,7 @@
     </message>
     <message>
         <location filename="../src/gui/editor/insertcommands.cpp" line="39"/>
-        <source>&amp;Template</source>
+        <source>Te&amp;mplate</source>
         <translation>Š&amp;ablona</translation>
     </message>
     <message>
@@ -416,6 +443,25 @@
         <location filename="../src/core/net/curltransfer.cpp" line="184"/>
         <source>The transfer stalled: nothing moved for %1 seconds</source>
         <translation>Přenos uvázl: %1 sekund se nic nepřeneslo</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>WML files (*.wml)</source>
+        <translation>Soubory WML (*.wml)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Všechny soubory (*.*)</translation>
+    </message>
+    <message>
+        <source>Template files (*.tem)</source>
+        <translation>Šablony (*.tem)</translation>
+    </message>
+    <message>
+        <source>WBMP files (*.wbmp)</source>
+        <translation>Obrázky WBMP (*.wbmp)</translation>
     </message>
 </context>
 <context>
@@ -706,6 +752,26 @@
         <source>%1 already exists.<byte value="xd"/>Replace it?</source>
         <translation>%1 již existuje.<byte value="xd"/>Nahradit?</translation>
     </message>
+    <message>
+        <source>Line &amp;Numbers</source>
+        <translation>Čísla řá&amp;dků</translation>
+    </message>
+    <message>
+        <source>Show/hide the line numbers at the left of the source text</source>
+        <translation>Zobrazit/skrýt čísla řádků vlevo od zdrojového textu</translation>
+    </message>
+    <message>
+        <source>Recent F&amp;iles</source>
+        <translation>&amp;Poslední soubory</translation>
+    </message>
+    <message>
+        <source>Open one of the files used last</source>
+        <translation>Otevřít jeden z naposledy použitých souborů</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists and was taken off the list of recent files.</source>
+        <translation>Soubor %1 už neexistuje a byl odebrán ze seznamu posledních souborů.</translation>
+    </message>
 </context>
 <context>
     <name>TarnelError</name>
@@ -887,17 +953,17 @@
     <name>TfrmQTABLE</name>
     <message>
         <location filename="../src/gui/editor/tfrmqtable.cpp" line="11"/>
-        <source>Rychlá tabulka</source>
+        <source>Quick table</source>
         <translation>Rychlá tabulka</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmqtable.cpp" line="14"/>
-        <source>Buňky předvyplnit</source>
+        <source>Fill cells with</source>
         <translation>Buňky předvyplnit</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmqtable.cpp" line="50"/>
-        <source>Tabulka %1 x %2</source>
+        <source>Table %1 x %2</source>
         <translation>Tabulka %1 x %2</translation>
     </message>
 </context>

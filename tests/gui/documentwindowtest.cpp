@@ -21,7 +21,9 @@ class DocumentWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void newPagesAreNumberedByTheDocumentCount()
+    // A new page is numbered by the document count, but never takes a
+    // name another window already shows.
+    void newPagesAreNumberedByTheDocumentCountAndStayUnique()
     {
         GuiFixture f;
         f.trigger("FileNew");
@@ -33,9 +35,41 @@ private slots:
         f.main->mdiArea()->activateNextSubWindow(); // Noname1
         QCOMPARE(f.active()->caption(), QStringLiteral("Noname1"));
         f.trigger("FileClose");
+        QTest::qWait(0);
         f.trigger("FileNew");
-        QCOMPARE(f.active()->caption(), QStringLiteral("Noname2"));
+        QCOMPARE(f.active()->caption(), QStringLiteral("Noname3"));
         QCOMPARE(f.main->documentCount(), 2);
+        QStringList captions = f.main->documentCaptions();
+        captions.sort();
+        QCOMPARE(captions, (QStringList{"Noname2", "Noname3"}));
+    }
+
+    // The close question names the page: its file once it has one, its
+    // caption before.
+    void closeQuestionAlwaysNamesThePage_data()
+    {
+        QTest::addColumn<bool>("saveFirst");
+        QTest::newRow("never saved") << false;
+        QTest::newRow("saved once through the dialog") << true;
+    }
+
+    void closeQuestionAlwaysNamesThePage()
+    {
+        QFETCH(bool, saveFirst);
+        GuiFixture f;
+        f.trigger("FileNew");
+        f.type(QStringLiteral("a"));
+        QString expected = QStringLiteral("Noname1");
+        if (saveFirst) {
+            expected = f.folder.file(QStringLiteral("first.wml"));
+            f.dialogs->saveNames = {expected};
+            f.trigger("FileSave");
+            QVERIFY(!f.active()->isModified());
+            f.type(QStringLiteral("b"));
+        }
+        f.dialogs->answers = {DialogService::Answer::Cancel};
+        f.trigger("FileClose");
+        QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("File ") + expected + QStringLiteral(" is changed.\rSave?")});
     }
 
     void blankTemplateInCapitalsGetsTheComment()
@@ -226,7 +260,7 @@ private slots:
         f.type(QStringLiteral("changed"));
         f.trigger("FileNew");
         f.trigger("FileCloseAll");
-        QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("File  is changed.\rSave?")});
+        QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("File Noname2 is changed.\rSave?")});
         QTest::qWait(0);
         QCOMPARE(f.main->documentCount(), 2);
         QStringList captions;

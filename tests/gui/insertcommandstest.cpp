@@ -165,8 +165,8 @@ private slots:
             QTest::mouseRelease(table.grid(), Qt::LeftButton, {}, QPoint(40, 20));
         };
         f.active()->insertAction(QStringLiteral("InsTable"))->trigger();
-        QCOMPARE(caption, QStringLiteral("Rychlá tabulka"));
-        QCOMPARE(sizeText, QStringLiteral("Tabulka 2 x 3"));
+        QCOMPARE(caption, QStringLiteral("Quick table"));
+        QCOMPARE(sizeText, QStringLiteral("Table 2 x 3"));
         const QString table = QStringLiteral("<table columns=\"3\">\r\n"
                                              "<tr>\r\n<td></td>\r\n<td></td>\r\n<td></td>\r\n</tr>\r\n"
                                              "<tr>\r\n<td></td>\r\n<td></td>\r\n<td></td>\r\n</tr>\r\n"

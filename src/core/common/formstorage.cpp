@@ -98,8 +98,12 @@ void FormStorage::restorePlacement(const IniFile &ini) const
 
 void FormStorage::savePlacement(IniFile &ini) const
 {
+    const WindowPlacement placement = m_getPlacement();
+    // Nothing known about the window's place: the stored one stays.
+    if (placement.normalBounds.isNull())
+        return;
     PlacementKeys::write([&](const QString &key, const QString &value) { ini.setValue(m_section, key, value); },
-                         m_getPlacement(), m_screen ? m_screen() : ScreenMetrics());
+                         placement, m_screen ? m_screen() : ScreenMetrics());
 }
 
 void FormStorage::save() const

@@ -28,8 +28,10 @@ public:
     void bindStringList(const QString &key, std::function<QStringList()> get,
                         std::function<void(const QStringList &)> set);
 
-    // The placement is always written; apply may be empty for windows that
-    // remember their placement without ever taking it back.
+    // The placement is written whenever get gives bounds; a placement with
+    // null bounds (a window never shown) leaves the stored one as it was.
+    // apply may be empty for windows that remember their placement without
+    // ever taking it back.
     void bindPlacement(std::function<WindowPlacement()> get, std::function<void(const WindowPlacement &)> apply,
                        std::function<ScreenMetrics()> screen);
 

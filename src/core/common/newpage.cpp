@@ -35,3 +35,12 @@ QString fromBlankTemplate(const QString &templateText)
 }
 
 } // namespace NewPage
+
+QString NewPage::nextName(const QStringList &openCaptions)
+{
+    for (int number = int(openCaptions.size()) + 1;; ++number) {
+        const QString candidate = name(number);
+        if (!openCaptions.contains(candidate, Qt::CaseInsensitive))
+            return candidate;
+    }
+}

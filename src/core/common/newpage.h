@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // New pages: their names and the comment that marks their creation.
 namespace NewPage {
 
 // "Noname" + number.
 QString name(int number);
+// The name of the next new page: "Noname" + (the number of open windows +
+// 1), or the next higher number when a window already has that caption
+// (letter case ignored), so no two windows share a name.
+QString nextName(const QStringList &openCaptions);
 // A name whose first six characters, upper-cased, are "NONAME" stands for
 // a new page; every other name is a file path.
 bool isNewPageName(const QString &name);

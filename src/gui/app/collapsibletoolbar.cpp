@@ -30,7 +30,9 @@ CollapsibleToolBar::CollapsibleToolBar(const QString &objectName, QWidget *paren
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     addWidget(m_grip);
-    addWidget(m_content);
+    // A toolbar shows and hides its widgets through their actions: hiding
+    // the widget itself would be undone by the toolbar's layout.
+    m_contentAction = addWidget(m_content);
 }
 
 QToolButton *CollapsibleToolBar::addCommand(QAction *action, const QString &buttonName)
@@ -60,7 +62,7 @@ void CollapsibleToolBar::setMaximized(bool maximized)
     if (maximized == m_maximized)
         return;
     m_maximized = maximized;
-    m_content->setVisible(maximized);
+    m_contentAction->setVisible(maximized);
     m_grip->setArrowType(maximized ? Qt::LeftArrow : Qt::RightArrow);
     emit maximizedChanged(maximized);
 }

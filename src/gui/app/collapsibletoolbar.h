@@ -7,6 +7,8 @@ class QHBoxLayout;
 
 // A toolbar with a grip tab at its edge: clicking the grip collapses the bar
 // to a thin strip that shows no buttons, clicking it again restores it.
+// setMaximized(false) before the bar is shown (a stored state) shows it
+// collapsed from the start.
 class CollapsibleToolBar : public QToolBar
 {
     Q_OBJECT
@@ -29,6 +31,7 @@ signals:
 private:
     QToolButton *m_grip;
     QWidget *m_content;
+    QAction *m_contentAction = nullptr;
     QHBoxLayout *m_layout;
     bool m_maximized = true;
 };

@@ -31,7 +31,7 @@ const QList<Command> &commands()
          QT_TRANSLATE_NOOP("Commands", "Save current WML page"), "Ctrl+S", "save"},
         {"FileSaveAs", "File", QT_TRANSLATE_NOOP("Commands", "Save &As..."),
          QT_TRANSLATE_NOOP("Commands", "Save current WML page to a new file"), "Shift+Ctrl+S", ""},
-        {"FileSaveFtp", "File", QT_TRANSLATE_NOOP("Commands", "&Save to F&TP..."),
+        {"FileSaveFtp", "File", QT_TRANSLATE_NOOP("Commands", "Save to &FTP..."),
          QT_TRANSLATE_NOOP("Commands", "Save file to FTP"), "", "saveftp"},
         {"FileSaveAll", "File", QT_TRANSLATE_NOOP("Commands", "Save A&ll"),
          QT_TRANSLATE_NOOP("Commands", "Save all opened WML pages"), "", "saveall"},
@@ -47,7 +47,7 @@ const QList<Command> &commands()
         {"EditFind", "Edit", QT_TRANSLATE_NOOP("Commands", "&Find..."), "", "Ctrl+F", "find"},
         {"EditFindNext", "Edit", QT_TRANSLATE_NOOP("Commands", "Find next"), "", "F3", ""},
         {"EditReplace", "Edit", QT_TRANSLATE_NOOP("Commands", "&Replace..."), "", "Ctrl+R", "replace"},
-        {"EditDelTag", "Edit", QT_TRANSLATE_NOOP("Commands", "&Remove tag"), "", "Ctrl+Del", ""},
+        {"EditDelTag", "Edit", QT_TRANSLATE_NOOP("Commands", "Remove &tag"), "", "Ctrl+Del", ""},
     };
     return table;
 }

@@ -170,6 +170,7 @@ void TMainForm::createMenus()
     m_actions.insert(context->objectName(), context);
     m_actions.insert(about->objectName(), about);
 
+    createComfortMenus();
     mergeChildMenus();
 }
 

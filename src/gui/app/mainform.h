@@ -57,6 +57,7 @@ public:
     // Document windows, the active (topmost) one first.
     QList<TMDIChild *> documentWindows() const;
     int documentCount() const;
+    QStringList documentCaptions() const;
 
     QAction *action(const QString &name) const;
     void setCommandsEnabled(const QStringList &names, bool enabled);
@@ -113,6 +114,13 @@ public:
     void mmAboutClick();
     void mmStatusBarClick();
     void Window1Click();
+    // View > Line Numbers: shows or hides them in every editor and keeps
+    // the choice for the user.
+    void ViewLineNumbersExecute();
+    // A File > Recent Files item: opens the file, or drops a missing one
+    // from the list and says so.
+    void openRecentFile(const QString &path);
+    QMenu *recentMenu() const { return m_recentMenu; }
 
 protected:
     bool event(QEvent *event) override;
@@ -150,6 +158,13 @@ private:
     // Status panel 5: the active page's character set and line breaks.
     void showDocumentFormat();
     static DialogService::FileRequest usualOpenRequest();
+    // --- conveniences (mainformcomforts.cpp)
+    void createComfortMenus();
+    void fillRecentMenu();
+    // Puts a file just opened or saved first in the recent files.
+    void rememberFile(const QString &path);
+    // The folder the open and save dialogs start in.
+    QString dialogFolder() const;
     void printActiveDocument();
     void tileDocuments(Qt::Orientation orientation);
     // Sizes and moves a new document window to lie inside the visible part
@@ -172,6 +187,8 @@ private:
     QMenu *m_encodingMenu = nullptr;
     QMenu *m_reopenMenu = nullptr;
     QAction *m_statusBarItem = nullptr;
+    QAction *m_lineNumbersItem = nullptr;
+    QMenu *m_recentMenu = nullptr;
     PlainTextBuffer m_edittemp;
     TfrmFIND *m_findDialog = nullptr;
     TfrmWAPHELP *m_helpWindow = nullptr;

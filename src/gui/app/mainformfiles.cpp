@@ -12,6 +12,8 @@
 #include "common/commandlinefiles.h"
 #include "common/documentfile.h"
 #include "common/droppedfiles.h"
+#include "common/filefilters.h"
+#include "common/filehistory.h"
 #include "common/newpage.h"
 #include "common/programfolder.h"
 #include "common/tarnelerror.h"
@@ -28,9 +30,6 @@
 
 namespace {
 
-const QString wmlFilter = QStringLiteral("WML files (*.wml)|*.wml|All files (*.*)|*.*");
-const QString saveFilter = QStringLiteral("WML files (*.wml)|*.wml");
-const QString templateFilter = QStringLiteral("Template files (*.tem)|*.tem");
 const QString wmlExtension = QStringLiteral("wml");
 
 QString blankTemplatePath()
@@ -43,6 +42,8 @@ QString blankTemplatePath()
 void TMainForm::OpenDocument(const QString &name)
 {
     openDocument(name, QByteArray());
+    if (!NewPage::isNewPageName(name) && QFileInfo(name).isFile())
+        rememberFile(name);
 }
 
 void TMainForm::openDocument(const QString &name, const QByteArray &transportCharset)
@@ -87,18 +88,26 @@ void TMainForm::openDocument(const QString &name, const QByteArray &transportCha
     showDocumentFormat();
 }
 
+QStringList TMainForm::documentCaptions() const
+{
+    QStringList captions;
+    for (const TMDIChild *child : documentWindows())
+        captions.append(child->caption());
+    return captions;
+}
+
 void TMainForm::FileNewExecute()
 {
-    OpenDocument(NewPage::name(documentCount() + 1));
+    OpenDocument(NewPage::nextName(documentCaptions()));
     UpdateCommandState();
 }
 
 void TMainForm::FileNewFromTemplateExecute()
 {
-    const QString chosen = m_dialogs->openFileName({ProgramFolder::dataFolder(), templateFilter, wmlExtension});
+    const QString chosen = m_dialogs->openFileName({ProgramFolder::dataFolder(), FileFilters::templates(), wmlExtension});
     if (chosen.isEmpty())
         return;
-    OpenDocument(NewPage::name(documentCount() + 1));
+    OpenDocument(NewPage::nextName(documentCaptions()));
     UpdateCommandState();
     TMDIChild *child = activeChild();
     if (!QFileInfo::exists(blankTemplatePath()))
@@ -115,14 +124,17 @@ void TMainForm::FileNewFromTemplateExecute()
 
 DialogService::FileRequest TMainForm::usualOpenRequest()
 {
-    return {QString(), wmlFilter, wmlExtension};
+    return {QString(), FileFilters::wmlOpen(), wmlExtension};
 }
 
 void TMainForm::FileOpenExecute()
 {
-    const QString chosen = m_dialogs->openFileName(m_openDialog);
+    DialogService::FileRequest request = m_openDialog;
+    request.initialFolder = dialogFolder();
+    const QString chosen = m_dialogs->openFileName(request);
     if (chosen.isEmpty())
         return;
+    FileHistory::rememberFolderOf(chosen);
     OpenDocument(chosen);
     UpdateCommandState();
 }
@@ -138,6 +150,7 @@ bool TMainForm::writeDocument(TMDIChild *target, const QString &path)
     target->UpdateSaveCommand();
     target->Memo1SelMove();
     showDocumentFormat();
+    rememberFile(path);
     return true;
 }
 
@@ -146,7 +159,8 @@ QString TMainForm::askSavePath()
     // The dialog comes back until the user names a new file, agrees to
     // replace an existing one, or cancels.
     for (;;) {
-        const QString chosen = m_dialogs->saveFileName({QString(), saveFilter, wmlExtension});
+        const QString chosen = m_dialogs->saveFileName({dialogFolder(), FileFilters::wmlSave(), wmlExtension});
+        FileHistory::rememberFolderOf(chosen);
         if (chosen.isEmpty() || !QFileInfo::exists(chosen))
             return chosen;
         if (m_dialogs->question(tr("%1 already exists.\rReplace it?").arg(chosen), DialogService::Choice::YesNo,

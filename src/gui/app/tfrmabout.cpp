@@ -2,6 +2,8 @@
 
 #include "apptexts.h"
 
+#include "common/commandlineoptions.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,7 +27,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     m_info = new QLabel(this);
     m_info->setObjectName(QStringLiteral("lblINFO"));
     m_info->setGeometry(4, 221, 300, 16);
-    m_info->setText(AppTexts::mainCaption() + QStringLiteral(" 3.0.1"));
+    m_info->setText(AppTexts::mainCaption() + QLatin1Char(' ') + QLatin1String(CommandLineOptions::programVersion));
     m_info->installEventFilter(this);
 
     // Out of sight: it makes Enter and Esc close the box.

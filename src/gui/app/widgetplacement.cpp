@@ -1,5 +1,7 @@
 #include "widgetplacement.h"
 
+#include "common/screenfit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -9,6 +11,12 @@ namespace WidgetPlacement {
 WindowPlacement capture(const QWidget *window)
 {
     WindowPlacement placement;
+    // A window never shown in this run has no placement of its own: its
+    // bounds are Qt's defaults, not the user's choice.
+    if (window->isWindow() && !window->testAttribute(Qt::WA_WState_Created)) {
+        placement.normalBounds = QRect();
+        return placement;
+    }
     if (window->isMinimized())
         placement.showCmd = WindowPlacement::Minimized;
     else if (window->isMaximized())
@@ -20,7 +28,11 @@ WindowPlacement capture(const QWidget *window)
 
 void apply(QWidget *window, const WindowPlacement &placement)
 {
-    window->setGeometry(placement.normalBounds);
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    window->setGeometry(window->isWindow() ? ScreenFit::onScreen(placement.normalBounds, screens)
+                                           : placement.normalBounds);
     if (placement.showCmd == WindowPlacement::Maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }

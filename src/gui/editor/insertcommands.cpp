@@ -19,7 +19,7 @@ const QList<CommandTable::Command> &commands()
          "big"},
         {"InsSMALL", "Insert", QT_TRANSLATE_NOOP("Commands", "S&mall"), QT_TRANSLATE_NOOP("Commands", "Small"),
          "Ctrl+2", "small"},
-        {"InsSTRONG", "Insert", QT_TRANSLATE_NOOP("Commands", "Stron&g"), QT_TRANSLATE_NOOP("Commands", "Strong"),
+        {"InsSTRONG", "Insert", QT_TRANSLATE_NOOP("Commands", "S&trong"), QT_TRANSLATE_NOOP("Commands", "Strong"),
          "Ctrl+3", "strong"},
         {"InsParagraph", "Insert", QT_TRANSLATE_NOOP("Commands", "&Paragraph"),
          QT_TRANSLATE_NOOP("Commands", "Paragraph"), "Ctrl+Shift+P", "paragraph"},
@@ -36,7 +36,7 @@ const QList<CommandTable::Command> &commands()
          "Ctrl+Shift+I", "image"},
         {"InsPrev", "Insert", QT_TRANSLATE_NOOP("Commands", "P&rev"), QT_TRANSLATE_NOOP("Commands", "Prev"), "",
          "prev"},
-        {"InsTemplate", "Insert", QT_TRANSLATE_NOOP("Commands", "&Template"),
+        {"InsTemplate", "Insert", QT_TRANSLATE_NOOP("Commands", "Te&mplate"),
          QT_TRANSLATE_NOOP("Commands", "Template"), "", "wmltemplate"},
     };
     return table;

@@ -2,6 +2,7 @@
 
 #include "completionlist.h"
 #include "editorplace.h"
+#include "linenumbermargin.h"
 #include "wmleditor.h"
 
 #include "preview/htmlviewer.h"
@@ -16,6 +17,7 @@
 #include "app/statuspanels.h"
 #include "app/widgetplacement.h"
 
+#include "common/editorsettings.h"
 #include "common/tarnelerror.h"
 #include "editor/caretstatus.h"
 
@@ -41,9 +43,11 @@ TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
     m_storage.bindBool(QStringLiteral("tlacitkaWYSIWYG_Maximized"),
                        [this] { return m_wysiwygToolBar->isMaximized(); },
                        [this](bool on) { m_wysiwygToolBar->setMaximized(on); });
-    // The placement is written for the record but never taken back: a new
-    // document window goes where the system puts it.
-    m_storage.bindPlacement([this] { return WidgetPlacement::capture(window()); }, nullptr,
+    // The placement of the window's own frame inside the main window, kept
+    // for the record but never taken back: a new document window goes where
+    // the frame puts it.
+    m_storage.bindPlacement([this] { return WidgetPlacement::capture(parentWidget() ? parentWidget() : this); },
+                            nullptr,
                             [this] { return WidgetPlacement::screenOf(this); });
     m_storage.restore();
     SetModified(false);
@@ -80,6 +84,7 @@ void TMDIChild::buildPages()
     wmlLayout->addWidget(m_wmlToolBar);
     m_memo = new WmlEditor(tabWml);
     m_memo->installEventFilter(this);
+    m_lineNumbers = new LineNumberMargin(*m_memo, EditorSettings::lineNumbers());
     wmlLayout->addWidget(m_memo, 1);
     m_pages->addTab(tabWml, tr("WML"));
     m_completion = new CompletionList(tabWml);
@@ -195,7 +200,7 @@ bool TMDIChild::AskSaveChanges()
 {
     if (!m_modified)
         return true;
-    switch (m_main.dialogs().question(AppTexts::closeQuestion(m_documentPath),
+    switch (m_main.dialogs().question(AppTexts::closeQuestion(displayName()),
                                       DialogService::Choice::YesNoCancel)) {
     case DialogService::Answer::Cancel:
         return false;

@@ -12,6 +12,7 @@
 class CollapsibleToolBar;
 class EditorPlace;
 class CompletionList;
+class LineNumberMargin;
 class PreviewTab;
 class QAction;
 class QComboBox;
@@ -37,6 +38,7 @@ public:
     ~TMDIChild() override;
 
     WmlEditor *editor() const { return m_memo; }
+    LineNumberMargin *lineNumbers() const { return m_lineNumbers; }
     QTabWidget *pages() const { return m_pages; }
     QMenu *editMenu() const { return m_editMenu; }
     QMenu *insertMenu() const { return m_insertMenu; }
@@ -51,6 +53,8 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     const QString &documentPath() const { return m_documentPath; }
+    // How questions name the page: its file, or its caption while it has none.
+    QString displayName() const { return m_documentPath.isEmpty() ? caption() : m_documentPath; }
     void SetDocumentPath(const QString &path) { m_documentPath = path; }
     // The character set and line breaks the page is saved with: those it
     // was loaded with, until the user agrees to another set.
@@ -158,6 +162,7 @@ private:
     TMainForm &m_main;
     QTabWidget *m_pages = nullptr;
     WmlEditor *m_memo = nullptr;
+    LineNumberMargin *m_lineNumbers = nullptr;
     CollapsibleToolBar *m_wmlToolBar = nullptr;
     CollapsibleToolBar *m_wysiwygToolBar = nullptr;
     QMenu *m_editMenu = nullptr;

@@ -11,6 +11,7 @@
 #include "app/mainform.h"
 
 #include "editor/taginsertion.h"
+#include "common/filefilters.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -137,7 +138,7 @@ void TMDIChild::InsImgExecute()
     // The main window's open dialog is borrowed with a WBMP filter.
     DialogService::FileRequest &openDialog = m_main.OpenDialog1();
     const DialogService::FileRequest usual = openDialog;
-    openDialog.filter = QStringLiteral("WBMP files (*.wbmp)|*.wbmp");
+    openDialog.filter = FileFilters::wbmp();
     openDialog.defaultExtension = QStringLiteral("wbmp");
     const QString chosen = m_main.dialogs().openFileName(openDialog);
     openDialog = usual;

@@ -8,10 +8,10 @@
 TfrmQTABLE::TfrmQTABLE(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmQTABLE"));
-    setWindowTitle(tr("Rychlá tabulka"));
+    setWindowTitle(tr("Quick table"));
     setFixedSize(276, 326);
 
-    auto *fillCaption = new QLabel(tr("Buňky předvyplnit"), this);
+    auto *fillCaption = new QLabel(tr("Fill cells with"), this);
     fillCaption->setObjectName(QStringLiteral("Label4"));
     fillCaption->setGeometry(8, 10, 128, 17);
 
@@ -47,5 +47,5 @@ void TfrmQTABLE::StringGrid1MouseMove(int rows, int columns)
     m_columns = columns;
     m_label1->setText(QString::number(rows));
     m_label2->setText(QString::number(columns));
-    m_label3->setText(tr("Tabulka %1 x %2").arg(rows).arg(columns));
+    m_label3->setText(tr("Table %1 x %2").arg(rows).arg(columns));
 }

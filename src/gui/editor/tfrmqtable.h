@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QuickTableGrid;
 
-// "Rychlá tabulka": the user moves the pointer over a grid to size a table
+// The quick table dialog: the user moves the pointer over a grid to size a table
 // and releases a mouse button to take it. The size is known only once the
 // pointer has been over the grid; the fill text goes into every cell.
 class TfrmQTABLE : public QDialog

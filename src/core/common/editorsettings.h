@@ -1,0 +1,11 @@
+#pragma once
+
+// The source editor's per-user preferences, kept in the per-user settings.
+namespace EditorSettings {
+
+// Whether the editors show line numbers in a margin; on until the user
+// turns them off.
+bool lineNumbers();
+void setLineNumbers(bool shown);
+
+} // namespace EditorSettings
