@@ -146,8 +146,10 @@ int CurlTransfer::socketOpened(void *self, curl_socket_t socket, curlsocktype)
 int CurlTransfer::socketClosing(void *self, curl_socket_t socket)
 {
     auto *transfer = static_cast<CurlTransfer *>(self);
-    if (transfer->m_dataSocket == socket)
+    if (transfer->m_dataSocket == socket) {
         transfer->m_dataSocket = CURL_SOCKET_BAD;
+        transfer->m_dataSocketClosed = true;
+    }
     return ::close(socket);
 }
 
@@ -155,6 +157,10 @@ qint64 CurlTransfer::bytesSent(qint64 handedOver)
 {
     // Bytes handed to the system may still wait in the socket's send queue
     // (unsent or not yet acknowledged by the server): those do not count.
+    // A closed socket still sends what was queued in it, and nothing tells
+    // how much: the count stands until the server confirms the end.
+    if (m_dataSocketClosed)
+        return m_sentReported;
     int queued = 0;
     if (m_dataSocket != CURL_SOCKET_BAD && ::ioctl(m_dataSocket, SIOCOUTQ, &queued) == 0 && queued > 0)
         handedOver -= queued;

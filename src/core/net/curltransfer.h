@@ -80,6 +80,7 @@ private:
     qint64 m_uploadOffset = 0;
     qint64 m_lastBytes = -1;
     curl_socket_t m_dataSocket = CURL_SOCKET_BAD;
+    bool m_dataSocketClosed = false;
     qint64 m_sentReported = 0;
     QByteArray m_lastReply;
     std::chrono::steady_clock::time_point m_lastActivity;
