@@ -125,7 +125,7 @@ private slots:
         TwoWindows f;
         f.dialogs->answers = {DialogService::Answer::No};
         closeActive(f, how);
-        QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("File  is changed.\rSave?")});
+        QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("File Noname2 is changed.\rSave?")});
         QCOMPARE(f.main->documentCount(), 1);
         QCOMPARE(f.active(), f.preview);
         QCOMPARE(f.enabledOf(documentCommands), QStringList());
