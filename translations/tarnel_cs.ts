@@ -846,7 +846,7 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="103"/>
-        <source>&amp;forward</source>
+        <source>f&amp;orward</source>
         <translation>&amp;vpřed</translation>
     </message>
     <message>
@@ -861,13 +861,13 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="105"/>
-        <source>&amp;cursor</source>
+        <source>c&amp;ursor</source>
         <translation>&amp;kurzor</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="105"/>
         <source>&amp;top</source>
-        <translation>&amp;začátek</translation>
+        <translation>začá&amp;tek</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="108"/>
@@ -882,17 +882,17 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="119"/>
         <source>&amp;Replace</source>
-        <translation>&amp;Nahradit</translation>
+        <translation>Nahra&amp;dit</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="120"/>
         <source>Replace &amp;All</source>
-        <translation>Nahradit &amp;vše</translation>
+        <translation>Nahradit vš&amp;e</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="121"/>
-        <source>Cancel</source>
-        <translation>Storno</translation>
+        <source>Cance&amp;l</source>
+        <translation>St&amp;orno</translation>
     </message>
     <message>
         <location filename="../src/gui/editor/tfrmfind.cpp" line="175"/>

@@ -15,28 +15,32 @@ QString withCaret(const SourceEditor &editor)
     return editor.text().insert(editor.caret(), QLatin1Char('^'));
 }
 
-// Replace All done the slow way, one search and one replacement at a time
-// through the editor, each search leaving from where the last replacement
-// began (backward) or ended (forward); a backward match that would reach
-// into a replacement is passed over.
+// Replace All done the slow way, as pressing Replace again and again does
+// it: one search and one replacement at a time through the editor, each
+// search leaving from the end of the last replacement. A backward match
+// that starts inside the text just put in is passed over. A selection is
+// replaced first, uncounted.
 int replaceOneByOne(SourceEditor &editor, const QString &text, const QString &replacement,
                     const SearchOptions &options)
 {
     int count = 0;
+    int limit = editor.selectionStart(); // a backward match starts before this
+    if (editor.selectionLength() != 0)
+        editor.replaceSelection(replacement);
     int from = editor.caret();
-    int limit = editor.length();
     for (int guard = 0; guard < 100000; ++guard) {
         TextSearch::Match match = TextSearch::find(editor, text, from, options);
-        while (match.found() && !options.forward && match.start + match.length > limit)
-            match = TextSearch::find(editor, text, match.start, options);
+        if (match.found() && !options.forward && match.start >= limit)
+            match = TextSearch::find(editor, text, limit, options);
         if (!match.found())
             break;
         editor.setSelection(match.start, match.start + match.length);
         editor.replaceSelection(replacement);
-        from = options.forward ? match.start + int(replacement.size()) : match.start;
+        from = match.start + int(replacement.size());
         limit = match.start;
         ++count;
     }
+    editor.setCaret(from);
     return count;
 }
 
@@ -81,8 +85,14 @@ private slots:
         QTest::newRow("three a") << "^aaa" << "a" << "b" << true << false << false << 3 << "bbb^";
         QTest::newRow("replacement holds the text") << "^a-a" << "a" << "aa" << true << true << false << 2 << "aa-aa^";
         QTest::newRow("backward, replacement holds the text")
-            << "a-a^" << "a" << "aa" << false << true << false << 2 << "^aa-aa";
-        QTest::newRow("backward, ignoring case") << "xAx^" << "a" << "A" << false << false << false << 1 << "x^Ax";
+            << "a-a^" << "a" << "aa" << false << true << false << 2 << "aa^-aa";
+        QTest::newRow("backward, ignoring case") << "xAx^" << "a" << "A" << false << false << false << 1 << "xA^x";
+        QTest::newRow("backward, a match runs into a replacement")
+            << "aab^" << "ab" << "b" << false << true << false << 2 << "b^";
+        QTest::newRow("backward, a match reaches past the caret")
+            << "xa^bab" << "ab" << "c" << false << true << false << 1 << "xc^ab";
+        QTest::newRow("backward, after a selection replaced")
+            << "xa[b]" << "ab" << "b" << false << true << false << 1 << "xb^";
         QTest::newRow("only after the caret") << "a^a" << "a" << "b" << true << true << false << 1 << "ab^";
         QTest::newRow("nothing found") << "^xyz" << "q" << "b" << true << true << false << 0 << "^xyz";
         QTest::newRow("whole words at line starts and ends")
@@ -102,16 +112,22 @@ private slots:
         QFETCH(bool, wholeWord);
         QFETCH(int, count);
         QFETCH(QString, after);
+        // "^" marks the caret, or "[" and "]" a selection made left to right.
         PlainTextBuffer editor;
-        const int caret = int(before.indexOf(QLatin1Char('^')));
-        editor.setText(QString(before).remove(caret, 1));
-        editor.setCaret(caret);
+        QString text = before;
+        const int anchor = int(text.indexOf(QLatin1Char('[')));
+        if (anchor >= 0)
+            text.remove(anchor, 1);
+        const int caret = int(text.indexOf(QLatin1Char(anchor >= 0 ? ']' : '^')));
+        text.remove(caret, 1);
+        editor.setText(text);
+        editor.setSelection(anchor >= 0 ? anchor : caret, caret);
         const SearchOptions options{forward, wholeWord, matchCase};
         QCOMPARE(FindReplace::replaceAll(editor, find, replacement, options, false), count);
         QCOMPARE(withCaret(editor), after);
         if (count > 0) {
             editor.undo();
-            QCOMPARE(editor.text(), QString(before).remove(caret, 1));
+            QCOMPARE(editor.text(), text);
         }
     }
 
@@ -144,19 +160,28 @@ private slots:
             fast.setText(text);
             PlainTextBuffer slow;
             slow.setText(text);
-            const int caret = random.bounded(fast.length() + 1);
-            fast.setCaret(caret);
-            slow.setCaret(caret);
+            // A position never parts a CR LF, as in the editor.
+            const auto position = [&text, &random] {
+                const int at = random.bounded(int(text.size()) + 1);
+                return at > 0 && text[at - 1] == QLatin1Char('\r') ? at - 1 : at;
+            };
+            const int caret = position();
+            // Now and then a selection, made either way.
+            const int anchor = random.bounded(3) == 0 ? position() : caret;
+            fast.setSelection(anchor, caret);
+            slow.setSelection(anchor, caret);
             const int fastCount = FindReplace::replaceAll(fast, find, replacement, options, false);
             const int slowCount = replaceOneByOne(slow, find, replacement, options);
-            const QByteArray what = QStringLiteral("%1 | %2 -> %3 | forward %4 whole %5 case %6 | caret %7")
+            const QByteArray what = QStringLiteral("%1 | %2 -> %3 | forward %4 whole %5 case %6 | from %7 to %8")
                                         .arg(text, find, replacement)
                                         .arg(options.forward)
                                         .arg(options.wholeWord)
                                         .arg(options.matchCase)
+                                        .arg(anchor)
                                         .arg(caret)
                                         .toUtf8();
-            QVERIFY2(fastCount == slowCount && fast.text() == slow.text(), what.constData());
+            QVERIFY2(fastCount == slowCount && fast.text() == slow.text() && fast.caret() == slow.caret(),
+                     what.constData());
         }
     }
 

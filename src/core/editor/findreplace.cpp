@@ -75,57 +75,115 @@ Plan planForward(const QString &text, const QString &haystack, const QString &ne
     return plan;
 }
 
+// The text right of the search point while Replace All runs backward: the
+// new text of the original range [point, changeEnd) as pieces, then the
+// original text from changeEnd. Pieces are kept right to left, so the one
+// at the back is the leftmost.
+struct RightPart
+{
+    const QString &text;
+    QStringList pieces;
+    int changeEnd;
+
+    // Its first n characters, or all of it when it is shorter.
+    QString prefix(int n) const
+    {
+        QString out;
+        for (auto piece = pieces.crbegin(); piece != pieces.crend() && out.size() < n; ++piece)
+            out += piece->left(n - out.size());
+        if (out.size() < n)
+            out += QStringView(text).mid(changeEnd, n - out.size());
+        return out;
+    }
+
+    // Drops its first n characters, which a match has taken.
+    void drop(int n)
+    {
+        while (n > 0 && !pieces.isEmpty()) {
+            QString &leftmost = pieces.back();
+            if (leftmost.size() > n) {
+                leftmost.remove(0, n);
+                return;
+            }
+            n -= int(leftmost.size());
+            pieces.removeLast();
+        }
+        changeEnd += n;
+    }
+};
+
+// Each search looks, as the editor's backward search does, for the nearest
+// match that starts before the caret, which a replacement leaves after what
+// it put in; so a match may run into the text just inserted. Only a match
+// that starts inside the replacement is passed over, which also ends the
+// loop when the replacement holds the find text. reach is how much of the
+// text at from was already put in by replacing a selection.
 Plan planBackward(const QString &text, const QString &haystack, const QString &needle, const QString &replacement,
-                  const SearchOptions &options, int from)
+                  const SearchOptions &options, int from, int reach)
 {
     Plan plan;
-    QStringList pieces; // right to left
-    int q = from;       // matches start before q
-    int limit = int(text.size()); // and end at or before limit
-    std::optional<QChar> firstRight;  // the first character at q once something was replaced
-    int lastChange = -1;
-    int before = q - 1;
-    while (before >= 0) {
-        const qsizetype at = haystack.lastIndexOf(needle, before);
-        if (at < 0)
-            break;
-        const int start = int(at);
-        const int end = start + int(needle.size());
-        before = start - 1;
-        if (end > limit)
-            continue; // it would reach into a replacement
-        if (options.wholeWord) {
-            const std::optional<QChar> left = start > 0 ? std::optional<QChar>(text[start - 1]) : std::nullopt;
-            std::optional<QChar> right;
-            if (plan.count > 0 && end == q)
-                right = firstRight;
-            else if (end < text.size())
-                right = text[end];
-            if (!boundsWord(left) || !boundsWord(right))
-                continue;
+    const int length = int(needle.size());
+    int q = from; // matches start before q; the text left of q is the original
+    RightPart right{text, {}, from};
+    const auto fold = [&options](const QString &part) {
+        return options.matchCase ? part : TextSearch::upperCased(part);
+    };
+    const auto wholeWordAt = [&](int start, const QString &window, int windowStart) {
+        if (!options.wholeWord)
+            return true;
+        const std::optional<QChar> left = start > 0 ? std::optional<QChar>(text[start - 1]) : std::nullopt;
+        const int end = start + length - windowStart;
+        const std::optional<QChar> after = end < window.size() ? std::optional<QChar>(window[end]) : std::nullopt;
+        return boundsWord(left) && boundsWord(after);
+    };
+    for (;;) {
+        int found = -1;
+        // First a match that starts shortly before q and reaches past it.
+        const int windowStart = qMax(0, q - length + 1);
+        const QString window = text.mid(windowStart, q - windowStart) + right.prefix(length);
+        const QString folded = fold(window);
+        for (int before = q - 1 - windowStart; before >= 0 && q - windowStart > 0;) {
+            const qsizetype at = folded.lastIndexOf(needle, before);
+            if (at < 0 || windowStart + int(at) + length <= q)
+                break;
+            if (wholeWordAt(windowStart + int(at), window, windowStart)) {
+                found = windowStart + int(at);
+                break;
+            }
+            before = int(at) - 1;
         }
-        if (lastChange < 0)
-            lastChange = end;
-        if (plan.count > 0)
-            pieces << text.mid(end, q - end);
-        pieces << replacement;
-        if (!replacement.isEmpty())
-            firstRight = replacement.front();
-        else if (end < q || plan.count == 0)
-            firstRight = end < text.size() ? std::optional<QChar>(text[end]) : std::nullopt;
-        q = start;
-        limit = start;
+        // Then one that ends at or before q, in the original text.
+        for (int before = q - length; found < 0 && before >= 0;) {
+            const qsizetype at = haystack.lastIndexOf(needle, before);
+            if (at < 0)
+                break;
+            const int start = int(at);
+            const int end = start + length;
+            const QString after = end < q ? text.mid(end, 1) : right.prefix(1);
+            if (wholeWordAt(start, text.mid(start, length) + after, start))
+                found = start;
+            before = start - 1;
+        }
+        if (found < 0)
+            break;
+        const int end = found + length;
+        if (end <= q)
+            right.pieces << text.mid(end, q - end);
+        else
+            right.drop(end - q);
+        right.pieces << replacement;
+        q = found;
         ++plan.count;
     }
     if (plan.count == 0) {
-        plan.caret = from;
+        plan.caret = from + reach;
         return plan;
     }
     plan.changeStart = q;
-    plan.changeEnd = lastChange;
-    for (auto piece = pieces.crbegin(); piece != pieces.crend(); ++piece)
+    plan.changeEnd = right.changeEnd;
+    for (auto piece = right.pieces.crbegin(); piece != right.pieces.crend(); ++piece)
         plan.changed += *piece;
-    plan.caret = q;
+    plan.caret = q + int(replacement.size());
     return plan;
 }
 
@@ -179,25 +237,29 @@ int replaceAll(SourceEditor &editor, const QString &text, const QString &replace
         return 0;
     editor.beginUndoStep();
     int from = editor.caret();
+    int reach = 0;
     if (editor.selectionLength() != 0) {
-        // The selection is replaced first; a backward search then starts
-        // before what was put in.
+        // The selection is replaced first; a backward search then takes no
+        // match that starts inside what was put in.
         const int start = editor.selectionStart();
         editor.replaceSelection(replacement);
         from = options.forward ? start + int(replacement.size()) : start;
+        reach = options.forward ? 0 : int(replacement.size());
     }
-    if (fromTop)
+    if (fromTop) {
         from = 0;
+        reach = 0;
+    }
     const QString snapshot = editor.text();
     // A pattern with a line break never matches: matches never span lines.
     const bool searchable = !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'));
     Plan plan;
-    plan.caret = from;
+    plan.caret = from + reach;
     if (searchable) {
         const QString haystack = options.matchCase ? snapshot : TextSearch::upperCased(snapshot);
         const QString needle = options.matchCase ? text : TextSearch::upperCased(text);
         plan = options.forward ? planForward(snapshot, haystack, needle, replacement, options, from)
-                               : planBackward(snapshot, haystack, needle, replacement, options, from);
+                               : planBackward(snapshot, haystack, needle, replacement, options, from, reach);
     }
     if (plan.count > 0) {
         editor.setSelection(plan.changeStart, plan.changeEnd);

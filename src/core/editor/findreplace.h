@@ -25,11 +25,13 @@ bool find(SourceEditor &editor, const QString &text, const SearchOptions &option
 
 // Replaces every match from the caret on in the search direction (from the
 // start when fromTop) and gives their number; a selection made before is
-// replaced first, uncounted. The text after the search point (forward) or
-// before it (backward) is only ever the original text, so a replacement
-// that holds the find text is never searched again and the loop always
-// ends. The editor changes in one edit, undone as one step; the caret ends
-// where the last search began.
+// replaced first, uncounted. The result is what pressing Replace again and
+// again gives: each search leaves from the end of the last replacement, so
+// a backward match may run into the text just put in. A match that starts
+// inside a replacement is never taken, so a replacement that holds the find
+// text is not searched again and the loop always ends. The editor changes
+// in one edit, undone as one step; the caret ends after the last
+// replacement (where the last, failing search began).
 int replaceAll(SourceEditor &editor, const QString &text, const QString &replacement, const SearchOptions &options,
                bool fromTop);
 

@@ -49,11 +49,16 @@ void setItems(QComboBox *box, const QStringList &items)
     box->setEditText(text);
 }
 
+// An editable box whose list is only a history to choose from: no
+// completer, so neither typing nor Enter turns the typed text into an entry
+// that matches it without regard to case ("Nokia" stays "Nokia" with
+// "nokia" in the history), and nothing typed is extended by an entry.
 QComboBox *historyBox(const QString &name, QWidget *parent)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
+    box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return box;
@@ -100,9 +105,12 @@ TfrmFIND::TfrmFIND(DialogService &dialogs, EditorProvider editor, QWidget *paren
         layout->addWidget(two);
         return box;
     };
-    QGroupBox *direction = radioGroup(QStringLiteral("rgSMER"), tr("Direction"), tr("&forward"), tr("&backward"),
+    // Every control has an Alt letter of its own, so that Alt+F runs Find
+    // and Alt+L cancels instead of only moving the focus between controls
+    // that share a letter.
+    QGroupBox *direction = radioGroup(QStringLiteral("rgSMER"), tr("Direction"), tr("f&orward"), tr("&backward"),
                                       m_forward, m_backward);
-    QGroupBox *origin = radioGroup(QStringLiteral("rgODKUD"), tr("Begin from"), tr("&cursor"), tr("&top"),
+    QGroupBox *origin = radioGroup(QStringLiteral("rgODKUD"), tr("Begin from"), tr("c&ursor"), tr("&top"),
                                    m_fromCursor, m_fromTop);
 
     m_cursorFixed = new QCheckBox(tr("Cursor fixed in current pos."), this);
@@ -118,7 +126,7 @@ TfrmFIND::TfrmFIND(DialogService &dialogs, EditorProvider editor, QWidget *paren
     m_find->setDefault(true);
     m_replace = button(QStringLiteral("btnREPL"), tr("&Replace"));
     m_replaceAll = button(QStringLiteral("btnREPLALL"), tr("Replace &All"));
-    m_cancel = button(QStringLiteral("Button2"), tr("Cancel"));
+    m_cancel = button(QStringLiteral("Button2"), tr("Cance&l"));
     m_find->setEnabled(false);
     m_replace->setEnabled(false);
     m_replace->hide();
