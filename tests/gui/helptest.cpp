@@ -92,6 +92,8 @@ private slots:
         QTest::newRow("after a comment") << deck << int(deck.size()) << QStringList{};
         QTest::newRow("no tag before the caret") << QStringLiteral("plain text") << 5 << QStringList{};
         QTest::newRow("a tag without a page") << QStringLiteral("<blink>x") << 8 << QStringList{};
+        QTest::newRow("a tag in upper case") << QStringLiteral("<CARD ID=\"a\">") << 3 << QStringList{"card.htm"};
+        QTest::newRow("a closing tag in mixed case") << QStringLiteral("<P>x</P> y") << 9 << QStringList{"p.htm"};
     }
     void contextHelpFindsTheTagBeforeTheCaret()
     {

@@ -37,7 +37,7 @@ QString contentsPage()
 
 QString pageOf(const QString &tagName)
 {
-    return QDir(ProgramFolder::helpFolder()).filePath(tagName + QStringLiteral(".htm"));
+    return QDir(ProgramFolder::helpFolder()).filePath(tagName.toLower() + QStringLiteral(".htm"));
 }
 
 } // namespace ContextHelp

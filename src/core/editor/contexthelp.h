@@ -16,6 +16,8 @@ namespace ContextHelp {
 QString tagNameBeforeCaret(const SourceEditor &editor);
 
 // "HELP/content.htm" and "HELP/" + name + ".htm" in the program folder.
+// The pages are named in lower case, so <CARD> and <Card> find "card.htm"
+// on a file system that tells cases apart too.
 QString contentsPage();
 QString pageOf(const QString &tagName);
 
