@@ -220,11 +220,74 @@ private slots:
         setPicture(editor, QStringLiteral("<p>\r\n<ca[rd]\r\n</p>"));
         const QString original = editor.text();
         const int caret = editor.caret();
-        TagCompletion::prepareForList(editor, caret);
+        const TagCompletion::OpenList list = TagCompletion::prepareForList(editor, caret);
         QCOMPARE(picture(editor), QStringLiteral("<p>\r\n<card ^\r\n</p>"));
-        TagCompletion::cancel(editor);
+        TagCompletion::cancel(editor, list);
         QCOMPARE(editor.text(), original);
         QCOMPARE(editor.caret(), caret);
+    }
+
+    // Closing the list takes back its own space and nothing else, wherever
+    // the caret went meanwhile.
+    void cancellingTakesBackOnlyTheListsSpace_data()
+    {
+        QTest::addColumn<QString>("moved");  // the editor after the list opened on "<card ^ x"
+        QTest::addColumn<QString>("after");
+        QTest::newRow("caret after the space") << "<card ^ x" << "<card^ x";
+        QTest::newRow("caret clicked further on") << "<card  ^x" << "<card ^x";
+        QTest::newRow("selection over the space") << "<ca[rd  ]x" << "<ca[rd ]x";
+        QTest::newRow("caret clicked before the tag") << "^<card  x" << "^<card x";
+        QTest::newRow("text typed meanwhile") << "<card hello^ x" << "<card hello^ x";
+        QTest::newRow("space deleted meanwhile") << "<card^ x" << "<card^ x";
+    }
+    void cancellingTakesBackOnlyTheListsSpace()
+    {
+        QFETCH(QString, moved);
+        QFETCH(QString, after);
+        PlainTextBuffer editor;
+        setPicture(editor, QStringLiteral("<card^ x"));
+        const TagCompletion::OpenList list = TagCompletion::prepareForList(editor, editor.caret());
+        setPicture(editor, moved);
+        TagCompletion::cancel(editor, list);
+        QCOMPARE(picture(editor), after);
+    }
+
+    void choosingFromAList_data()
+    {
+        QTest::addColumn<QString>("before"); // the text before Ctrl+J
+        QTest::addColumn<bool>("tagNames");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("tag name after a bare bracket") << "x <^" << true << "input" << "x <input^" << QStringList();
+        QTest::newRow("plain attribute") << "<card^" << false << "title=\"\"" << "<card title=\"^\"" << QStringList();
+        QTest::newRow("choice list with an index")
+            << "<p^" << false << "align=\"0;left;center;right\"" << "<p align=\"^\""
+            << QStringList{"left", "center", "right"};
+        QTest::newRow("choice list without preselection")
+            << "<do^" << false << "type=\"-;accept;prev\"" << "<do type=\"^\"" << QStringList{"accept", "prev"};
+        QTest::newRow("choice list with an empty index")
+            << "<p^" << false << "mode=\";wrap;nowrap\"" << "<p mode=\"^\"" << QStringList{"wrap", "nowrap"};
+        QTest::newRow("a semicolon outside quotes is no list")
+            << "<x^" << false << "a=b;c" << "<x a=b;c^" << QStringList();
+    }
+    void choosingFromAList()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, tagNames);
+        QFETCH(QString, entry);
+        QFETCH(QString, after);
+        QFETCH(QStringList, choices);
+        PlainTextBuffer editor;
+        setPicture(editor, before);
+        const TagCompletion::OpenList list = TagCompletion::prepareForList(editor, editor.caret(), tagNames);
+        QCOMPARE(TagCompletion::choose(editor, list, entry), choices);
+        QCOMPARE(picture(editor), after);
+        // A choice goes between the quotes; its list typed nothing.
+        if (!choices.isEmpty()) {
+            QVERIFY(TagCompletion::choose(editor, TagCompletion::OpenList(), choices.last()).isEmpty());
+            QCOMPARE(picture(editor), QString(after).replace(QLatin1Char('^'), choices.last() + QLatin1Char('^')));
+        }
     }
 
     void cardEntriesCountEveryCardTag()

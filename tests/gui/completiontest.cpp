@@ -21,7 +21,8 @@ struct CompletionFixture : GuiFixture
     CompletionFixture()
     {
         folder.write(QStringLiteral("data/check.ini"),
-                     "[tags]\ncard=card|id=\"\"|title=\"\"#\np=p|align=\"0;left;center;right\"\ndo=do|type=\"\"\n");
+                     "[tags]\ncard=card|id=\"\"|title=\"\"#\np=p|align=\"0;left;center;right\"\ndo=do|type=\"\"\n"
+                     "input=input|name=\"\"|type=\"-;text;password\"\n");
         trigger("FileNew");
     }
     WmlEditor *editor() const { return active()->editor(); }
@@ -50,10 +51,11 @@ private slots:
         f.pressCtrlJ();
         QVERIFY(f.list()->isVisible());
         QVERIFY(f.list()->hasFocus());
-        QCOMPARE(f.list()->entries(), (QStringList{"card", "p", "do"}));
+        QCOMPARE(f.list()->entries(), (QStringList{"card", "p", "do", "input"}));
         QCOMPARE(withCaret(f.editor()), QStringLiteral("<wml>\r\n< ^"));
         QTest::keyClick(f.list(), Qt::Key_Return);
-        QCOMPARE(withCaret(f.editor()), QStringLiteral("<wml>\r\n< card^"));
+        // The name follows its "<" directly: the list's space is gone.
+        QCOMPARE(withCaret(f.editor()), QStringLiteral("<wml>\r\n<card^"));
         QVERIFY(!f.list()->isVisible());
         QVERIFY(f.editor()->hasFocus());
     }
@@ -98,7 +100,96 @@ private slots:
             QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
             QApplication::sendEvent(viewport, &event);
         }
-        QCOMPARE(withCaret(f.editor()), QStringLiteral("<p align=\"0;left;center;right\"^"));
+        QCOMPARE(withCaret(f.editor()), QStringLiteral("<p align=\"^\""));
+    }
+
+    // An attribute whose value is one of a few words goes in empty, and a
+    // second list offers those words at the caret.
+    void choiceAttributeOffersItsChoices_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("align of p") << "<p" << 0 << "align" << QStringList{"left", "center", "right"};
+        QTest::newRow("type of input, nothing preselected") << "<input" << 1 << "type" << QStringList{"text", "password"};
+    }
+    void choiceAttributeOffersItsChoices()
+    {
+        QFETCH(QString, tag);
+        QFETCH(int, entry);
+        QFETCH(QString, name);
+        QFETCH(QStringList, choices);
+        CompletionFixture f;
+        f.start(tag);
+        f.pressCtrlJ();
+        for (int i = 0; i < entry; ++i)
+            QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::keyClick(f.list(), Qt::Key_Return);
+        const QString empty = tag + QLatin1Char(' ') + name + QStringLiteral("=\"^\"");
+        QCOMPARE(withCaret(f.editor()), empty);
+        QVERIFY(f.list()->isVisible());
+        QVERIFY(f.list()->hasFocus());
+        QCOMPARE(f.list()->entries(), choices);
+        const QPoint inTab = f.editor()->mapTo(f.list()->parentWidget(), f.editor()->caretPixelPosition());
+        QCOMPARE(f.list()->pos(), inTab + QPoint(10, 5));
+
+        // Escape leaves the empty value; the choices typed nothing to take back.
+        QTest::keyClick(f.list(), Qt::Key_Escape);
+        QVERIFY(!f.list()->isVisible());
+        QCOMPARE(withCaret(f.editor()), empty);
+
+        f.start(tag);
+        f.pressCtrlJ();
+        for (int i = 0; i < entry; ++i)
+            QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::keyClick(f.list(), Qt::Key_Return);
+        QTest::keyClick(f.list(), Qt::Key_End);
+        QTest::keyClick(f.list(), Qt::Key_Return);
+        QCOMPARE(withCaret(f.editor()), QString(empty).replace(QLatin1Char('^'), choices.last() + QLatin1Char('^')));
+        QVERIFY(!f.list()->isVisible());
+        QVERIFY(f.editor()->hasFocus());
+    }
+
+    // Clicking elsewhere closes the list and takes back its space; a later
+    // Escape in the editor removes nothing the user typed.
+    void clickingElsewhereClosesTheList()
+    {
+        CompletionFixture f;
+        f.start(QStringLiteral("<card\r\n<p>x</p>"));
+        f.editor()->setCaret(5);
+        f.pressCtrlJ();
+        QVERIFY(f.list()->isVisible());
+        QCOMPARE(withCaret(f.editor()), QStringLiteral("<card ^\r\n<p>x</p>"));
+        // A click at the end of the second line.
+        const int end = f.editor()->length();
+        f.editor()->setCaret(end);
+        const QPoint point = f.editor()->caretPixelPosition() + QPoint(2, 0);
+        f.editor()->setCaret(6);
+        QTest::mouseClick(f.editor()->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+        QTRY_COMPARE(f.editor()->text(), QStringLiteral("<card\r\n<p>x</p>"));
+        QVERIFY(!f.list()->isVisible());
+        QVERIFY(f.editor()->hasFocus());
+        QCOMPARE(f.editor()->caret(), f.editor()->length());
+        QTest::keyClicks(f.editor(), QStringLiteral("hello"));
+        QTest::keyClick(f.editor(), Qt::Key_Escape);
+        QTest::keyClick(f.list(), Qt::Key_Escape);
+        QCOMPARE(f.editor()->text(), QStringLiteral("<card\r\n<p>x</p>hello"));
+    }
+
+    // A command run while the list is open takes the focus and closes the
+    // list; the text keeps what the command put in, space included.
+    void aCommandClosesTheListAndKeepsItsEdit()
+    {
+        CompletionFixture f;
+        f.start(QStringLiteral("<card"));
+        f.pressCtrlJ();
+        QVERIFY(f.list()->hasFocus());
+        f.active()->insertAction(QStringLiteral("InsBR"))->trigger();
+        QTRY_VERIFY(!f.list()->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(withCaret(f.editor()), QStringLiteral("<card <br/>^"));
+        QVERIFY(f.editor()->hasFocus());
     }
 
     void escapeRestoresTheTextExactly()

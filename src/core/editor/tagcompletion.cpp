@@ -61,10 +61,32 @@ QStringList attributeEntries(const QString &value)
     return entries;
 }
 
-void prepareForList(SourceEditor &editor, int position)
+OpenList prepareForList(SourceEditor &editor, int position, bool tagNames)
 {
     editor.setCaret(position);
     editor.replaceSelection(QStringLiteral(" "));
+    return OpenList{position, editor.length(), tagNames};
+}
+
+QStringList choicesOf(const QString &entry)
+{
+    const int equals = int(entry.indexOf(QLatin1Char('=')));
+    if (equals < 0)
+        return {};
+    const QString quoted = entry.mid(equals + 1).trimmed();
+    if (quoted.size() < 2 || !quoted.startsWith(QLatin1Char('"')) || !quoted.endsWith(QLatin1Char('"')))
+        return {};
+    // Split keeping empty words: the leading index may itself be empty.
+    QStringList words = quoted.mid(1, quoted.size() - 2).split(QLatin1Char(';'));
+    if (words.size() < 2)
+        return {};
+    words.removeFirst();
+    QStringList choices;
+    for (const QString &word : std::as_const(words)) {
+        if (!word.trimmed().isEmpty())
+            choices << word.trimmed();
+    }
+    return choices;
 }
 
 void insertEntry(SourceEditor &editor, const QString &entry)
@@ -76,13 +98,29 @@ void insertEntry(SourceEditor &editor, const QString &entry)
         editor.setCaret(start + quotes + 1);
 }
 
-void cancel(SourceEditor &editor)
+QStringList choose(SourceEditor &editor, const OpenList &list, const QString &entry)
 {
-    const int caret = editor.caret();
-    if (caret == 0)
+    if (list.tagNames)
+        cancel(editor, list);
+    const QStringList choices = choicesOf(entry);
+    if (choices.isEmpty()) {
+        insertEntry(editor, entry);
+        return {};
+    }
+    insertEntry(editor, entry.left(entry.indexOf(QLatin1Char('=')) + 1) + QStringLiteral("\"\""));
+    return choices;
+}
+
+void cancel(SourceEditor &editor, const OpenList &list)
+{
+    if (list.space < 0 || editor.length() != list.lengthAfter || editor.charAt(list.space) != QLatin1Char(' '))
         return;
-    editor.setSelection(caret - 1, caret);
+    const auto kept = [&list](int position) { return position > list.space ? position - 1 : position; };
+    const int anchor = kept(editor.anchor());
+    const int caret = kept(editor.caret());
+    editor.setSelection(list.space, list.space + 1);
     editor.replaceSelection(QString());
+    editor.setSelection(anchor, caret);
 }
 
 QStringList cardEntries(const SourceEditor &editor)

@@ -79,3 +79,9 @@ void CompletionList::keyReleaseEvent(QKeyEvent *event)
         QTreeWidget::keyReleaseEvent(event);
     }
 }
+
+void CompletionList::focusOutEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusOutEvent(event);
+    emit focusLost();
+}

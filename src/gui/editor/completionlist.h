@@ -4,7 +4,8 @@
 
 // The Ctrl+J list `lv_1`: one column of captions, no header, whole-row
 // selection, read-only. A double click or a released Enter chooses the
-// selected entry; a released Escape cancels.
+// selected entry; a released Escape cancels. Losing the focus, to a click
+// elsewhere or to another window, is reported too.
 class CompletionList : public QTreeWidget
 {
     Q_OBJECT
@@ -20,8 +21,10 @@ public:
 signals:
     void chosen();
     void cancelled();
+    void focusLost();
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 };

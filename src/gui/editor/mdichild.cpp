@@ -90,6 +90,7 @@ void TMDIChild::buildPages()
     m_completion = new CompletionList(tabWml);
     connect(m_completion, &CompletionList::chosen, this, &TMDIChild::lv_1DblClick);
     connect(m_completion, &CompletionList::cancelled, this, &TMDIChild::cancelCompletion);
+    connect(m_completion, &CompletionList::focusLost, this, &TMDIChild::completionFocusLost);
 
     auto *tabWysiwyg = new QWidget(m_pages);
     tabWysiwyg->setObjectName(QStringLiteral("tabWYSIWYG"));

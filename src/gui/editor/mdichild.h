@@ -3,6 +3,7 @@
 #include "cardmodel/cardmodel.h"
 #include "common/documentfile.h"
 #include "common/formstorage.h"
+#include "editor/tagcompletion.h"
 
 #include <QHash>
 #include <QStringList>
@@ -115,6 +116,9 @@ public:
     QString ReadTagAttributes(const QString &tag);
     void lv_1DblClick();
     void cancelCompletion();
+    // The list lost the focus: it closes, and its space goes once the
+    // click that took the focus has placed the caret.
+    void completionFocusLost();
     // Fills `lstCARDS` and `lstCARDSS` with one entry per card of the text.
     void RefreshCardLists();
 
@@ -149,6 +153,12 @@ private:
     void createInsertCommands();
     void connectInsertCommand(QAction *action);
     bool Memo1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Shows the completion list at the caret with entries and gives it the
+    // focus; list records what opening it typed.
+    void showCompletionList(const QStringList &entries, const TagCompletion::OpenList &list);
+    // Hides the list and gives the focus back to the editor; what the list
+    // typed is returned, and no longer the list's.
+    TagCompletion::OpenList closeCompletionList();
     void Memo1Change();
     void Edit1Click();
     void dalsi1Click();
@@ -170,6 +180,8 @@ private:
     QHash<QString, QAction *> m_insertActions;
     QWidget *m_tabWml = nullptr;
     CompletionList *m_completion = nullptr;
+    TagCompletion::OpenList m_openList;
+    bool m_listOpen = false;
     QComboBox *m_cardList = nullptr;
     PreviewTab *m_preview = nullptr;
     FormStorage m_storage;

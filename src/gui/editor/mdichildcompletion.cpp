@@ -59,15 +59,30 @@ void TMDIChild::openCompletionList()
     case TagCompletion::Request::Kind::ClosingTag:
         break;
     }
-    m_completion->setEntries(entries);
+    const bool tagNames = request.kind == TagCompletion::Request::Kind::TagNames;
+    showCompletionList(entries, TagCompletion::prepareForList(*m_memo, position, tagNames));
+}
 
-    TagCompletion::prepareForList(*m_memo, position);
+void TMDIChild::showCompletionList(const QStringList &entries, const TagCompletion::OpenList &list)
+{
+    m_completion->setEntries(entries);
+    m_openList = list;
+    m_listOpen = true;
     // The list opens a little right of and below the caret, inside the tab.
     const QPoint caret = m_memo->mapTo(m_tabWml, m_memo->caretPixelPosition());
     m_completion->move(caret + QPoint(10, 27 - 22));
     m_completion->show();
     m_completion->raise();
     m_completion->setFocus();
+}
+
+TagCompletion::OpenList TMDIChild::closeCompletionList()
+{
+    // Closed first, so that the focus leaving the list is no loss of it.
+    m_listOpen = false;
+    m_memo->setFocus();
+    m_completion->hide();
+    return m_openList;
 }
 
 QString TMDIChild::ReadTagAttributes(const QString &tag)
@@ -81,18 +96,41 @@ QString TMDIChild::ReadTagAttributes(const QString &tag)
 
 void TMDIChild::lv_1DblClick()
 {
+    if (!m_listOpen)
+        return;
     const QString entry = m_completion->selectedEntry();
-    if (!entry.isNull())
-        TagCompletion::insertEntry(*m_memo, entry);
-    m_memo->setFocus();
-    m_completion->hide();
+    const TagCompletion::OpenList list = closeCompletionList();
+    if (entry.isNull())
+        return;
+    const QStringList choices = TagCompletion::choose(*m_memo, list, entry);
+    // An attribute with a choice list: its choices are offered next, at
+    // the caret between the empty quotes; that list types nothing.
+    if (!choices.isEmpty())
+        showCompletionList(choices, TagCompletion::OpenList());
 }
 
 void TMDIChild::cancelCompletion()
 {
-    m_memo->setFocus();
-    TagCompletion::cancel(*m_memo);
+    if (!m_listOpen)
+        return;
+    TagCompletion::cancel(*m_memo, closeCompletionList());
+}
+
+void TMDIChild::completionFocusLost()
+{
+    if (!m_listOpen)
+        return;
+    m_listOpen = false;
     m_completion->hide();
+    const TagCompletion::OpenList list = m_openList;
+    // The source stays as it is while the Preview shows.
+    QMetaObject::invokeMethod(
+        this,
+        [this, list] {
+            if (isSourceShowing())
+                TagCompletion::cancel(*m_memo, list);
+        },
+        Qt::QueuedConnection);
 }
 
 void TMDIChild::RefreshCardLists()
