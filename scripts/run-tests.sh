@@ -18,4 +18,5 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack
 export LSAN_OPTIONS=suppressions=$root/scripts/sanitizer-suppressions.txt:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build_dir"
-ctest --output-on-failure --timeout 240
+# The sanitizer build runs the window tests about three times slower.
+ctest --output-on-failure --timeout 900
