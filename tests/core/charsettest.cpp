@@ -104,6 +104,12 @@ private slots:
                                      << QByteArray("UTF-8") << false << zc;
         QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF\xC5\xBE\xC4\x8D") << QByteArray("windows-1252")
                                     << QByteArray("ISO-8859-2") << QByteArray("UTF-8") << true << zc;
+        QTest::newRow("UTF-8 mark twice") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<") << QByteArray("windows-1252")
+                                          << QByteArray() << QByteArray("UTF-8") << true
+                                          << QStringLiteral("\uFEFF<");
+        QTest::newRow("UTF-16LE mark twice") << QByteArray("\xFF\xFE\xFF\xFE<\0", 6) << QByteArray("windows-1252")
+                                             << QByteArray() << QByteArray("UTF-16LE") << true
+                                             << QStringLiteral("\uFEFF<");
         QTest::newRow("UTF-16LE mark") << QByteArray("\xFF\xFE<\0\x7E\x01", 6) << QByteArray("windows-1252")
                                        << QByteArray() << QByteArray("UTF-16LE") << true
                                        << QStringLiteral("<\u017E");

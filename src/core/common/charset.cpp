@@ -38,6 +38,11 @@ const CharsetTables::Entry *tableEntry(const QByteArray &canonical)
     return nullptr;
 }
 
+// The caller strips the one byte-order mark it recognises; any mark left at
+// the start is part of the text and must survive a save.
+constexpr QStringConverter::Flags keepInitialMark
+    = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 bool decodeWith(QStringDecoder &decoder, const QByteArray &bytes, QString *text)
 {
     if (!decoder.isValid())
@@ -94,7 +99,7 @@ bool Charset::decode(const QByteArray &bytes, QString *text) const
     case Kind::Invalid:
         return false;
     case Kind::Utf8: {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QStringDecoder decoder(QStringConverter::Utf8, keepInitialMark);
         return decodeWith(decoder, bytes, text);
     }
     case Kind::Utf16LE:
@@ -102,7 +107,7 @@ bool Charset::decode(const QByteArray &bytes, QString *text) const
         if (bytes.size() % 2 != 0)
             return false;
         QStringDecoder decoder(m_kind == Kind::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                               QStringConverter::Flag::Stateless);
+                               keepInitialMark);
         return decodeWith(decoder, bytes, text);
     }
     case Kind::Table:
@@ -117,7 +122,7 @@ bool Charset::decode(const QByteArray &bytes, QString *text) const
         }
         return true;
     case Kind::Named: {
-        QStringDecoder decoder(m_name.constData(), QStringConverter::Flag::Stateless);
+        QStringDecoder decoder(m_name.constData(), keepInitialMark);
         if (!decodeWith(decoder, bytes, text))
             return false;
         // A set that maps two byte sequences to one character would not
@@ -166,7 +171,7 @@ QByteArray Charset::encode(const QString &text, bool *lossless) const
     case Kind::Named: {
         QStringEncoder encoder(m_name.constData(), QStringConverter::Flag::Stateless);
         bytes = encoder(text);
-        QStringDecoder decoder(m_name.constData(), QStringConverter::Flag::Stateless);
+        QStringDecoder decoder(m_name.constData(), keepInitialMark);
         exact = !encoder.hasError() && decoder.decode(bytes) == text;
         break;
     }
