@@ -2,6 +2,7 @@
 // 500 cards with 50 WBMP pictures, against copying the deck file.
 #include "cardmodel/cardmodel.h"
 #include "editor/plaintextbuffer.h"
+#include "preview/previewimages.h"
 #include "preview/previewroad.h"
 
 #include "benchdeck.h"
@@ -89,5 +90,37 @@ static void BM_PreviewRoad(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * site().source.size());
 }
 BENCHMARK(BM_PreviewRoad)->Unit(benchmark::kMillisecond);
+
+// The image scan of a generated deck written as one line, with state.range(0)
+// references to pictures that are not there: the time should grow with the
+// deck, not with the square of the pictures on its line.
+static QString oneLineDeck(int pictures)
+{
+    QString deck = QStringLiteral("<?xml version=\"1.0\"?><wml><card id=\"c\"><p>");
+    for (int i = 0; i < pictures; ++i)
+        deck += QStringLiteral("<img src=\"pics/missing%1.wbmp\" alt=\"Picture %1\"/>").arg(i);
+    return deck + QStringLiteral("</p></card></wml>");
+}
+
+static void BM_ImageScanOneLine(benchmark::State &state)
+{
+    const QString deck = oneLineDeck(int(state.range(0)));
+    const QString folder = site().dir.filePath(QStringLiteral("site"));
+    const QString pages = site().dir.filePath(QStringLiteral("program/temp"));
+    for (auto _ : state)
+        PreviewImages::scan(deck, folder, pages, QColor(Qt::white));
+    state.SetBytesProcessed(state.iterations() * deck.size());
+}
+BENCHMARK(BM_ImageScanOneLine)->Arg(1000)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond);
+
+// The baseline for the scan: one case-sensitive pass over the same deck.
+static void BM_IndexOfOneLine(benchmark::State &state)
+{
+    const QString deck = oneLineDeck(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(deck.count(QLatin1String(".wbmp")));
+    state.SetBytesProcessed(state.iterations() * deck.size());
+}
+BENCHMARK(BM_IndexOfOneLine)->Arg(16000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

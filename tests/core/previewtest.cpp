@@ -184,12 +184,11 @@ private slots:
         m_folder->write(QStringLiteral("site/pics/logo.wbmp"), wbmp8x1(165));
         m_folder->write(QStringLiteral("site/LOGO.WBMP"), wbmp8x1(255));
         m_folder->write(QStringLiteral("secret.wbmp"), wbmp8x1(0));
-        PlainTextBuffer buffer;
         PreviewImages::scan(QStringLiteral("<img src=\"pics/logo.wbmp\"/> <img src=\"LOGO.WBMP\"/>\r\n"
                                            "<img src=\"photo.bmp\"/> <img src=\"../secret.wbmp\"/>"
                                            "<img src=\"") + m_folder->file(QStringLiteral("secret.wbmp"))
                                 + QStringLiteral("\"/>"),
-                            site, temp, QColor(255, 0, 0), buffer);
+                            site, temp, QColor(255, 0, 0));
         const QImage copy(QDir(temp).filePath(QStringLiteral("pics/logo.bmp")));
         QCOMPARE(copy.pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(copy.pixel(1, 0), qRgb(0, 0, 0));

@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QString>
 
-class SourceEditor;
-
 // The image scan of the Preview: every reference to a ".bmp" or ".wbmp"
 // picture in the source (the text after the nearest double quote before
 // the extension) is decoded from the document's folder into a BMP copy in
@@ -15,10 +13,9 @@ class SourceEditor;
 // outside it.
 namespace PreviewImages {
 
-// Scans source through buffer and writes the copies into pageFolder with
+// Scans source and writes the copies into pageFolder with
 // light as the colour of 1 bits. Throws TarnelError when a picture ends
 // inside its header or a copy cannot be written.
-void scan(const QString &source, const QString &documentFolder, const QString &pageFolder, const QColor &light,
-          SourceEditor &buffer);
+void scan(const QString &source, const QString &documentFolder, const QString &pageFolder, const QColor &light);
 
 } // namespace PreviewImages

@@ -16,7 +16,7 @@ PreviewPages::Result run(CardModel &model, const Request &request, SourceEditor 
     const PreviewPages::Result pages = PreviewPages::BuildPreviewPages(model, request.pageFolder, buffer);
     // A colour the skin leaves out ("clNone") paints the pictures white.
     const QColor light = request.light.isValid() ? request.light : QColor(Qt::white);
-    PreviewImages::scan(request.source, request.documentFolder, request.pageFolder, light, buffer);
+    PreviewImages::scan(request.source, request.documentFolder, request.pageFolder, light);
     return pages;
 }
 
