@@ -310,6 +310,9 @@ void WmlLexer::styleText(int start, int end)
     m_strikes.clear();
     m_stylesStart = lineStart(line);
     bool more = line < lineCount && m_stylesStart < end;
+    // Whether the last line styled ended in the state stored for it; when
+    // not, the lines after it no longer follow from what is above them.
+    bool lastLineAgrees = true;
     while (more) {
         more = false;
         const long blockStart = lineStart(line);
@@ -330,7 +333,8 @@ void WmlLexer::styleText(int start, int end)
             styleLine(line, bytes + offset, int(textEnd - offset), int(lineEnd - textEnd), state, &state);
             offset = lineEnd;
             ++line;
-            if (known && state == stored && line > m_lastChangedLine && line < m_styledLines) {
+            lastLineAgrees = known && state == stored;
+            if (lastLineAgrees && line > m_lastChangedLine && line < m_styledLines) {
                 // The following lines start as they did when styled and
                 // have not changed since: their styles stand.
                 flushStyles();
@@ -350,7 +354,9 @@ void WmlLexer::styleText(int start, int end)
         forgetStates();
         return;
     }
-    m_styledLines = std::max(m_styledLines, line);
+    // A pass that stops at the end of the screen with a changed state
+    // leaves the lines below to be styled again, whatever was stored.
+    m_styledLines = lastLineAgrees ? std::max(m_styledLines, line) : line;
     if (line > m_lastChangedLine)
         m_lastChangedLine = -1;
 }
