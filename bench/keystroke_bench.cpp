@@ -100,8 +100,9 @@ static void BM_TypeInMiddleOfOneLine(benchmark::State &state)
 }
 BENCHMARK(BM_TypeInMiddleOfOneLine)->Arg(200)->Arg(200 * 1000)->Arg(2000 * 1000)->Unit(benchmark::kMillisecond);
 
-// Ctrl+J with the caret after a "<" on its line (the list opens and is
-// closed again, untimed) or after 30,000 lines without one (nothing opens).
+// Ctrl+J with the caret right after a "<" on its line, or 30,000 lines
+// below the last "<" (the "<p>" at the top). Either way a list opens and is
+// closed again, untimed.
 static void BM_CtrlJ(benchmark::State &state)
 {
     const bool farFromTag = state.range(0) != 0;

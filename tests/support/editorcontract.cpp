@@ -39,6 +39,21 @@ void EditorContractTest::nonAsciiOffsetsAreCharacters()
     QCOMPARE(editor->selectionStart(), 8);
 }
 
+void EditorContractTest::backwardCharacterSearch()
+{
+    auto editor = makeEditor();
+    // "<" at 0 and 7; the emoji counts two characters.
+    editor->setText(QStringLiteral("<\u010D\U0001F600\r\nx<b \u017Ey"));
+    QCOMPARE(editor->lastIndexOfAscii('<', editor->length()), 7);
+    QCOMPARE(editor->lastIndexOfAscii('<', 8), 7);
+    QCOMPARE(editor->lastIndexOfAscii('<', 7), 0);
+    QCOMPARE(editor->lastIndexOfAscii('<', 0), -1);
+    QCOMPARE(editor->lastIndexOfAscii('>', editor->length()), -1);
+    QCOMPARE(editor->textUpTo(8, ' ', editor->length()), QStringLiteral("b"));
+    QCOMPARE(editor->textUpTo(1, ' ', 9), QStringLiteral("\u010D\U0001F600\r\nx<b"));
+    QCOMPARE(editor->textUpTo(1, '>', editor->length()), editor->text().mid(1));
+}
+
 void EditorContractTest::caretAndSelection()
 {
     auto editor = makeEditor();

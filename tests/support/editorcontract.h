@@ -18,6 +18,7 @@ protected:
 private slots:
     void linesAndPositions();
     void nonAsciiOffsetsAreCharacters();
+    void backwardCharacterSearch();
     void caretAndSelection();
     void replaceSelectionPutsCaretAfterInsertion();
     void search_data();

@@ -12,6 +12,34 @@ QChar SourceEditor::charAt(int position) const
     return one.isEmpty() ? QChar() : one[0];
 }
 
+int SourceEditor::lastIndexOfAscii(char c, int position) const
+{
+    position = qBound(0, position, length());
+    const int caretLine = lineOfPosition(position);
+    for (int line = caretLine; line >= 0; --line) {
+        const QString text = lineText(line);
+        const int column = int(line == caretLine ? text.left(position - lineStart(line)).lastIndexOf(QLatin1Char(c))
+                                                 : text.lastIndexOf(QLatin1Char(c)));
+        if (column >= 0)
+            return lineStart(line) + column;
+    }
+    return -1;
+}
+
+QString SourceEditor::textUpTo(int start, char c, int end) const
+{
+    constexpr int piece = 256;
+    QString text;
+    for (int from = start; from < end; from += piece) {
+        const QString part = textRange(from, qMin(end, from + piece));
+        const qsizetype at = part.indexOf(QLatin1Char(c));
+        if (at >= 0)
+            return text + part.left(at);
+        text += part;
+    }
+    return text;
+}
+
 QStringList SourceEditor::lines() const
 {
     return LineBreaks::split(text());

@@ -34,6 +34,12 @@ public:
     virtual int lineStart(int line) const = 0;
     virtual int lineOfPosition(int position) const = 0;
     QChar charAt(int position) const;
+    // The position of the last c (an ASCII character) that starts before
+    // position, or -1. Costs time in proportion to the text passed over.
+    virtual int lastIndexOfAscii(char c, int position) const;
+    // The text from start up to the first c at or after start, but no
+    // further than end; read in pieces, so a near c costs little.
+    QString textUpTo(int start, char c, int end) const;
     QStringList lines() const;
     void setLines(const QStringList &lines);
 

@@ -7,43 +7,15 @@
 
 namespace TagCompletion {
 
-namespace {
-
-// The text from the nearest "<" before position up to position, or a null
-// string when no "<" precedes it. Lines are joined with CR LF. The lines
-// are searched first and the text is built once, so a "<" far back costs
-// time in proportion to the lines read.
-QString textFromTagStart(const SourceEditor &editor, int position)
-{
-    const int caretLine = editor.lineOfPosition(position);
-    const QString head = editor.lineText(caretLine).left(position - editor.lineStart(caretLine));
-    const int bracket = head.lastIndexOf(QLatin1Char('<'));
-    if (bracket >= 0)
-        return head.mid(bracket);
-    int line = caretLine - 1;
-    int found = -1;
-    for (; line >= 0 && found < 0; --line)
-        found = editor.lineText(line).lastIndexOf(QLatin1Char('<'));
-    if (found < 0)
-        return QString();
-    ++line; // the line that holds the "<"
-    QString text = editor.lineText(line).mid(found);
-    for (int next = line + 1; next < caretLine; ++next)
-        text += QStringLiteral("\r\n") + editor.lineText(next);
-    return text + QStringLiteral("\r\n") + head;
-}
-
-} // namespace
-
 Request requestAt(const SourceEditor &editor, int position)
 {
-    const QString fromTag = textFromTagStart(editor, position);
-    if (fromTag.isNull())
+    const int bracket = editor.lastIndexOfAscii('<', position);
+    if (bracket < 0)
         return {};
-    if (fromTag.size() == 1)
+    if (bracket == position - 1)
         return {Request::Kind::TagNames, QString()};
-    const int space = fromTag.indexOf(QLatin1Char(' '));
-    const QString name = fromTag.mid(1, space < 0 ? -1 : space - 1);
+    // Only the name is read, however far back the "<" lies.
+    const QString name = editor.textUpTo(bracket + 1, ' ', position);
     if (name.startsWith(QLatin1Char('/')))
         return {Request::Kind::ClosingTag, name};
     return {Request::Kind::Attributes, name};

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPalette>
+#include <cstring>
 
 namespace {
 constexpr int utf16Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16;
@@ -148,6 +149,18 @@ int WmlEditor::lineStart(int line) const
 int WmlEditor::lineOfPosition(int position) const
 {
     return int(SendScintilla(SCI_LINEFROMINDEXPOSITION, qBound(0, position, length()), utf16Index));
+}
+
+int WmlEditor::lastIndexOfAscii(char c, int position) const
+{
+    // An ASCII byte never occurs inside a UTF-8 sequence, so the bytes
+    // before position are searched as they are stored.
+    const long end = bytePosition(position);
+    if (end <= 0)
+        return -1;
+    const auto *data = static_cast<const char *>(reinterpret_cast<const void *>(SendScintilla(SCI_GETRANGEPOINTER, 0, end)));
+    const void *found = memrchr(data, c, size_t(end));
+    return found ? characterPosition(static_cast<const char *>(found) - data) : -1;
 }
 
 QString WmlEditor::textRange(int start, int end) const

@@ -32,6 +32,7 @@ public:
     QString lineText(int line) const override;
     int lineStart(int line) const override;
     int lineOfPosition(int position) const override;
+    int lastIndexOfAscii(char c, int position) const override;
 
     // With a block (Alt+Shift+arrows, Alt+drag) or several ranges selected,
     // caret, anchor, the selected text and replaceSelection all mean the
