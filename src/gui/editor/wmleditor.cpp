@@ -81,7 +81,23 @@ long WmlEditor::bytePosition(int position) const
     const long line = SendScintilla(SCI_LINEFROMINDEXPOSITION, position, utf16Index);
     const long lineBytes = SendScintilla(SCI_POSITIONFROMLINE, line);
     const long lineChars = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16Index);
-    return SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineBytes, position - lineChars);
+    const long column = position - lineChars;
+    if (isAscii(lineBytes, lineBytes + column))
+        return lineBytes + column;
+    return SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineBytes, column);
+}
+
+bool WmlEditor::isAscii(long from, long to) const
+{
+    // QScintilla counts characters one by one, decoding each; on a long
+    // line of ASCII, which most pages are, one byte is one character.
+    if (to <= from || to > SendScintilla(SCI_GETLENGTH))
+        return to == from;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
+    unsigned char any = 0;
+    for (long i = 0; i < to - from; ++i)
+        any |= bytes[i];
+    return any < 0x80;
 }
 
 int WmlEditor::characterPosition(long bytePos) const
@@ -89,6 +105,8 @@ int WmlEditor::characterPosition(long bytePos) const
     const long line = SendScintilla(SCI_LINEFROMPOSITION, bytePos);
     const long lineBytes = SendScintilla(SCI_POSITIONFROMLINE, line);
     const long lineChars = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16Index);
+    if (isAscii(lineBytes, bytePos))
+        return int(lineChars + bytePos - lineBytes);
     return int(lineChars + SendScintilla(SCI_COUNTCODEUNITS, lineBytes, bytePos));
 }
 
@@ -115,8 +133,12 @@ void WmlEditor::setText(const QString &text)
 
 int WmlEditor::length() const
 {
-    // Counting from the last line's indexed start keeps this cheap in long texts.
-    const long lastLine = SendScintilla(SCI_GETLINECOUNT) - 1;
+    // The character index keeps one start past the last line: the length.
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    const long indexed = SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines, utf16Index);
+    if (indexed >= 0)
+        return int(indexed);
+    const long lastLine = lines - 1;
     const long lineChars = SendScintilla(SCI_INDEXPOSITIONFROMLINE, lastLine, utf16Index);
     const long lineBytes = SendScintilla(SCI_POSITIONFROMLINE, lastLine);
     return int(lineChars + SendScintilla(SCI_COUNTCODEUNITS, lineBytes, SendScintilla(SCI_GETLENGTH)));

@@ -95,6 +95,8 @@ protected:
 private:
     long bytePosition(int position) const;
     int characterPosition(long bytePosition) const;
+    // Whether the bytes from from to to are all ASCII.
+    bool isAscii(long from, long to) const;
     void updateCaretStyle();
     // Reduces a block or multiple selection to its main range.
     void keepMainRangeOnly();
