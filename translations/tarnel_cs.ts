@@ -431,6 +431,13 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     </message>
 </context>
 <context>
+    <name>CurlApi</name>
+    <message>
+        <source>The network library %1 cannot be used: %2</source>
+        <translation>Síťovou knihovnu %1 nelze použít: %2</translation>
+    </message>
+</context>
+<context>
     <name>CurlTransfer</name>
     <message>
         <location filename="../src/core/net/curltransfer.cpp" line="167"/>

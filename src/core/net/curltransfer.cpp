@@ -6,18 +6,10 @@
 
 #include <QCoreApplication>
 #include <linux/sockios.h>
-#include <mutex>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
-
-// libcurl wants its global set-up once, before any other call.
-void initCurl()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // How often the loop looks at the cancel flag and the stall clock.
 constexpr int pollMilliseconds = 50;
@@ -29,13 +21,12 @@ QString tr(const char *text)
 
 } // namespace
 
-CurlTransfer::CurlTransfer(TransferControl &control) : m_control(control)
+CurlTransfer::CurlTransfer(TransferControl &control) : m_curl(CurlApi::get()), m_control(control)
 {
-    initCurl();
-    m_easy = curl_easy_init();
-    m_multi = curl_multi_init();
+    m_easy = m_curl.easy_init();
+    m_multi = m_curl.multi_init();
     if (!m_easy || !m_multi)
-        throw TarnelError(QString::fromLatin1(curl_easy_strerror(CURLE_OUT_OF_MEMORY)));
+        throw TarnelError(QString::fromLatin1(m_curl.easy_strerror(CURLE_OUT_OF_MEMORY)));
     set(CURLOPT_ERRORBUFFER, m_error);
     // Timers by signal are not safe on worker threads.
     set(CURLOPT_NOSIGNAL, 1L);
@@ -67,13 +58,13 @@ CurlTransfer::~CurlTransfer()
     // Removing an unfinished transfer closes its connection outright;
     // cleaning up the multi handle closes (and for FTP quits) the rest.
     if (m_added)
-        curl_multi_remove_handle(m_multi, m_easy);
+        m_curl.multi_remove_handle(m_multi, m_easy);
     if (m_easy)
-        curl_easy_cleanup(m_easy);
+        m_curl.easy_cleanup(m_easy);
     if (m_multi)
-        curl_multi_cleanup(m_multi);
+        m_curl.multi_cleanup(m_multi);
     for (curl_slist *list : m_commandLists)
-        curl_slist_free_all(list);
+        m_curl.slist_free_all(list);
 }
 
 void CurlTransfer::setText(CURLoption option, const QString &text)
@@ -102,9 +93,9 @@ void CurlTransfer::setCommands(CURLoption option, const QStringList &commands)
 {
     curl_slist *list = nullptr;
     for (const QString &command : commands) {
-        curl_slist *longer = curl_slist_append(list, command.toUtf8().constData());
+        curl_slist *longer = m_curl.slist_append(list, command.toUtf8().constData());
         if (!longer) {
-            curl_slist_free_all(list);
+            m_curl.slist_free_all(list);
             m_setupFailure = CURLE_OUT_OF_MEMORY;
             return;
         }
@@ -211,7 +202,7 @@ void CurlTransfer::touch()
 QString CurlTransfer::failureText(CURLcode code) const
 {
     QString text = m_error[0] ? QString::fromUtf8(m_error).trimmed()
-                              : QString::fromLatin1(curl_easy_strerror(code));
+                              : QString::fromLatin1(m_curl.easy_strerror(code));
     // A reply starting with 4 or 5 is the server refusing something.
     const QString reply = QString::fromUtf8(m_lastReply);
     if (!reply.isEmpty() && (reply.front() == QLatin1Char('4') || reply.front() == QLatin1Char('5'))
@@ -223,20 +214,20 @@ QString CurlTransfer::failureText(CURLcode code) const
 void CurlTransfer::perform()
 {
     if (m_setupFailure != CURLE_OK)
-        throw TarnelError(QString::fromLatin1(curl_easy_strerror(m_setupFailure)));
+        throw TarnelError(QString::fromLatin1(m_curl.easy_strerror(m_setupFailure)));
     if (m_control.isCancelled())
         throw TarnelError(tr("Transfer cancelled"));
-    CURLMcode status = curl_multi_add_handle(m_multi, m_easy);
+    CURLMcode status = m_curl.multi_add_handle(m_multi, m_easy);
     if (status != CURLM_OK)
-        throw TarnelError(QString::fromLatin1(curl_multi_strerror(status)));
+        throw TarnelError(QString::fromLatin1(m_curl.multi_strerror(status)));
     m_added = true;
     touch();
     const auto stall = m_control.limits().stall;
     int running = 1;
     while (true) {
-        status = curl_multi_perform(m_multi, &running);
+        status = m_curl.multi_perform(m_multi, &running);
         if (status != CURLM_OK)
-            throw TarnelError(QString::fromLatin1(curl_multi_strerror(status)));
+            throw TarnelError(QString::fromLatin1(m_curl.multi_strerror(status)));
         if (running == 0)
             break;
         if (m_control.isCancelled()) {
@@ -248,13 +239,13 @@ void CurlTransfer::perform()
             throw TarnelError(tr("The transfer stalled: nothing moved for %1 seconds")
                                   .arg(QString::number(double(stall.count()) / 1000.0)));
         }
-        status = curl_multi_poll(m_multi, nullptr, 0, pollMilliseconds, nullptr);
+        status = m_curl.multi_poll(m_multi, nullptr, 0, pollMilliseconds, nullptr);
         if (status != CURLM_OK)
-            throw TarnelError(QString::fromLatin1(curl_multi_strerror(status)));
+            throw TarnelError(QString::fromLatin1(m_curl.multi_strerror(status)));
     }
     CURLcode result = CURLE_OK;
     int queued = 0;
-    while (CURLMsg *message = curl_multi_info_read(m_multi, &queued)) {
+    while (CURLMsg *message = m_curl.multi_info_read(m_multi, &queued)) {
         if (message->msg == CURLMSG_DONE && message->easy_handle == m_easy)
             result = message->data.result;
     }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <chrono>
-#include <curl/curl.h>
+#include "curlapi.h"
 
 class TransferControl;
 
@@ -30,7 +30,7 @@ public:
     template <typename T> void set(CURLoption option, T value)
     {
         if (m_setupFailure == CURLE_OK)
-            m_setupFailure = curl_easy_setopt(m_easy, option, value);
+            m_setupFailure = m_curl.easy_setopt(m_easy, option, value);
     }
     void setText(CURLoption option, const QString &text);
 
@@ -67,6 +67,7 @@ private:
     void touch();
     QString failureText(CURLcode code) const;
 
+    const CurlApi &m_curl;
     TransferControl &m_control;
     CURL *m_easy = nullptr;
     CURLM *m_multi = nullptr;

@@ -27,7 +27,7 @@ QByteArray get(const QString &address, const ProxySetting &proxy, TransferContro
     transfer.perform();
     if (contentType) {
         const char *type = nullptr;
-        if (curl_easy_getinfo(transfer.handle(), CURLINFO_CONTENT_TYPE, &type) != CURLE_OK || !type)
+        if (CurlApi::get().easy_getinfo(transfer.handle(), CURLINFO_CONTENT_TYPE, &type) != CURLE_OK || !type)
             type = "";
         *contentType = QByteArray(type);
     }

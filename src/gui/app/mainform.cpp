@@ -67,7 +67,6 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     createToolBar();
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
-    createFindDialog();
     createHelpWindow();
 
     m_storage.bindBool(QStringLiteral("tlacitkaMAIN_Maximized"), [this] { return m_toolBar->isMaximized(); },
@@ -375,7 +374,9 @@ void TMainForm::saveSettings()
 {
     runCommand([this] {
         m_storage.save();
-        m_findDialog->saveSettings();
+        // A find dialog never opened has nothing new to store.
+        if (m_findDialog)
+            m_findDialog->saveSettings();
     });
 }
 

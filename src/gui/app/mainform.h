@@ -68,7 +68,7 @@ public:
     DialogService::FileRequest &OpenDialog1() { return m_openDialog; }
     StatusPanels *statusPanels() const { return m_statusBar; }
     PlainTextBuffer &edittemp() { return m_edittemp; }
-    TfrmFIND *findDialog() const { return m_findDialog; }
+    TfrmFIND *findDialog();
     TfrmWAPHELP *helpWindow() const { return m_helpWindow; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
@@ -134,7 +134,6 @@ private:
     void createMenus();
     void createToolBar();
     void connectCommands();
-    void createFindDialog();
     void runFindDialog();
     void createHelpWindow();
     void mergeChildMenus();

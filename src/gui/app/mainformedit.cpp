@@ -8,9 +8,12 @@
 #include "editor/tfrmfind.h"
 #include "editor/wmleditor.h"
 
-void TMainForm::createFindDialog()
+TfrmFIND *TMainForm::findDialog()
 {
-    // Made once and kept, so its texts and histories carry over.
+    // Made on first use, not at start-up, and then kept, so its texts and
+    // histories carry over.
+    if (m_findDialog)
+        return m_findDialog;
     m_findDialog = new TfrmFIND(
         *m_dialogs,
         [this]() -> SourceEditor * {
@@ -18,20 +21,21 @@ void TMainForm::createFindDialog()
             return child ? child->editor() : nullptr;
         },
         this);
+    return m_findDialog;
 }
 
 void TMainForm::runFindDialog()
 {
-    m_dialogs->runModal(*m_findDialog);
+    m_dialogs->runModal(*findDialog());
     // The histories and switches are written each time the dialog closes.
-    ErrorDisplay::run(*m_dialogs, [this] { m_findDialog->saveSettings(); });
+    ErrorDisplay::run(*m_dialogs, [this] { findDialog()->saveSettings(); });
 }
 
 void TMainForm::EditFindExecute()
 {
     if (!sourceChild())
         return;
-    m_findDialog->prepareFind();
+    findDialog()->prepareFind();
     runFindDialog();
 }
 
@@ -39,13 +43,13 @@ void TMainForm::EditReplaceExecute()
 {
     if (!sourceChild())
         return;
-    m_findDialog->prepareReplace();
+    findDialog()->prepareReplace();
     runFindDialog();
 }
 
 void TMainForm::EditFindNextExecute()
 {
-    m_findDialog->findNext();
+    findDialog()->findNext();
 }
 
 void TMainForm::EditDelTagExecute()
