@@ -1,0 +1,64 @@
+#include "checker.h"
+
+#include "checkcontext.h"
+#include "rulesets.h"
+
+#include <algorithm>
+
+QString severityName(Severity severity)
+{
+    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+}
+
+void sortDiagnostics(QList<Diagnostic> *diagnostics)
+{
+    std::stable_sort(diagnostics->begin(), diagnostics->end(), [](const Diagnostic &a, const Diagnostic &b) {
+        if (a.range.start.offset != b.range.start.offset)
+            return a.range.start.offset < b.range.start.offset;
+        return a.severity == Severity::Error && b.severity != Severity::Error;
+    });
+}
+
+namespace Checker {
+
+const QList<Rule> &rules()
+{
+    static const QList<Rule> all = DocumentTypeRules::rules() + DeckRules::rules() + DeviceRules::rules();
+    return all;
+}
+
+namespace {
+
+bool appliesTo(const Rule &rule, WmlVersion version)
+{
+    switch (version) {
+    case WmlVersion::Wml11:
+        return rule.wml11;
+    case WmlVersion::Wml12:
+        return rule.wml12;
+    case WmlVersion::Wml13:
+        return rule.wml13;
+    }
+    return false;
+}
+
+} // namespace
+
+QList<Diagnostic> check(const WmlDocument &document, const Options &options)
+{
+    QList<Diagnostic> diagnostics;
+    for (const WmlParseError &error : document.errors())
+        diagnostics.append(Diagnostic{error.range, Severity::Error, QStringLiteral("xml"), error.message, {}});
+    if (document.isWellFormed()) {
+        const WmlVersion version = options.version.value_or(document.version());
+        const CheckContext context(document, version, options.device, &diagnostics);
+        for (const Rule &rule : rules()) {
+            if (appliesTo(rule, version))
+                rule.run(context);
+        }
+    }
+    sortDiagnostics(&diagnostics);
+    return diagnostics;
+}
+
+} // namespace Checker

@@ -1,0 +1,10 @@
+#include "rulesets.h"
+
+namespace DeckRules {
+
+QList<Checker::Rule> rules()
+{
+    return {};
+}
+
+} // namespace DeckRules

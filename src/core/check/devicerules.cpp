@@ -1,0 +1,10 @@
+#include "rulesets.h"
+
+namespace DeviceRules {
+
+QList<Checker::Rule> rules()
+{
+    return {};
+}
+
+} // namespace DeviceRules

@@ -1,0 +1,10 @@
+#include "rulesets.h"
+
+namespace DocumentTypeRules {
+
+QList<Checker::Rule> rules()
+{
+    return {};
+}
+
+} // namespace DocumentTypeRules
