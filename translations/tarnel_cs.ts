@@ -581,6 +581,10 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
         <source>Insert or overwrite: the Insert key switches</source>
         <translation>Vkládání nebo přepisování: přepíná klávesa Insert</translation>
     </message>
+    <message>
+        <source>Problems the checker found in the page (View &gt; Problems lists them)</source>
+        <translation>Problémy, které kontrola ve stránce našla (vypíše je Zobrazení &gt; Problémy)</translation>
+    </message>
 </context>
 <context>
     <name>TMDIChild</name>
@@ -613,6 +617,18 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
         <location filename="../src/gui/editor/mdichildinsert.cpp" line="22"/>
         <source>&amp;Font</source>
         <translation>&amp;Písmo</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Fix...</source>
+        <translation>Rychlá o&amp;prava...</translation>
+    </message>
+    <message>
+        <source>Fix the problem at the caret</source>
+        <translation>Opravit problém u kurzoru</translation>
+    </message>
+    <message>
+        <source>No quick fix at the caret</source>
+        <translation>U kurzoru není co rychle opravit</translation>
     </message>
 </context>
 <context>
@@ -778,6 +794,14 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     <message>
         <source>%1 no longer exists and was taken off the list of recent files.</source>
         <translation>Soubor %1 už neexistuje a byl odebrán ze seznamu posledních souborů.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Problémy</translation>
+    </message>
+    <message>
+        <source>Show/hide the list of the page's problems under the source text</source>
+        <translation>Zobrazit/skrýt seznam problémů stránky pod zdrojovým textem</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1073,80 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
         <location filename="../src/core/net/ftpupload.cpp" line="107"/>
         <source>%1; the partial file %2 could not be removed from the server: %3</source>
         <translation>%1; neúplný soubor %2 se nepodařilo ze serveru odstranit: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemSet</name>
+    <message>
+        <source>No problems</source>
+        <translation>Žádné problémy</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 chyba</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n chyba</numerusform>
+            <numerusform>%n chyby</numerusform>
+            <numerusform>%n chyb</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 varování</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n varování</numerusform>
+            <numerusform>%n varování</numerusform>
+            <numerusform>%n varování</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n dalších</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>chyba</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>varování</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemList</name>
+    <message>
+        <source>Severity</source>
+        <translation>Závažnost</translation>
+    </message>
+    <message>
+        <source>Line:Column</source>
+        <translation>Řádek:sloupec</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Zpráva</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Pravidlo</translation>
+    </message>
+    <message>
+        <source>Problems of the page: double click a row or press Enter to go there</source>
+        <translation>Problémy stránky: dvojklikem na řádek nebo klávesou Enter na něj přejdete</translation>
     </message>
 </context>
 </TS>

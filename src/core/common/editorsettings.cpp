@@ -8,6 +8,7 @@ namespace EditorSettings {
 
 namespace {
 const QString lineNumbersKey = QStringLiteral("Editor/LineNumbers");
+const QString problemsListKey = QStringLiteral("Editor/ProblemsList");
 } // namespace
 
 bool lineNumbers()
@@ -18,6 +19,16 @@ bool lineNumbers()
 void setLineNumbers(bool shown)
 {
     UserSettings::open()->setValue(lineNumbersKey, shown);
+}
+
+bool problemsList()
+{
+    return UserSettings::open()->value(problemsListKey, true).toBool();
+}
+
+void setProblemsList(bool shown)
+{
+    UserSettings::open()->setValue(problemsListKey, shown);
 }
 
 } // namespace EditorSettings

@@ -8,4 +8,9 @@ namespace EditorSettings {
 bool lineNumbers();
 void setLineNumbers(bool shown);
 
+// Whether the document windows show the Problems list under the editor;
+// on until the user turns it off.
+bool problemsList();
+void setProblemsList(bool shown);
+
 } // namespace EditorSettings

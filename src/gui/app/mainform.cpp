@@ -343,6 +343,7 @@ void TMainForm::childActivated(QMdiSubWindow *)
         m_statusBar->clearCaret();
     }
     showDocumentFormat();
+    showProblemCount();
 }
 
 bool TMainForm::event(QEvent *event)

@@ -117,6 +117,11 @@ public:
     // View > Line Numbers: shows or hides them in every editor and keeps
     // the choice for the user.
     void ViewLineNumbersExecute();
+    // View > Problems: shows or hides the Problems list under every editor
+    // and keeps the choice for the user.
+    void ViewProblemsExecute();
+    // Status panel 7: the active page's problem count.
+    void showProblemCount();
     // A File > Recent Files item: opens the file, or drops a missing one
     // from the list and says so.
     void openRecentFile(const QString &path);
@@ -187,6 +192,7 @@ private:
     QMenu *m_reopenMenu = nullptr;
     QAction *m_statusBarItem = nullptr;
     QAction *m_lineNumbersItem = nullptr;
+    QAction *m_problemsItem = nullptr;
     QMenu *m_recentMenu = nullptr;
     PlainTextBuffer m_edittemp;
     TfrmFIND *m_findDialog = nullptr;

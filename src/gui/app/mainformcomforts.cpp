@@ -1,9 +1,10 @@
 // The main window's conveniences: the recent files in the File menu, the
-// folder file dialogs start in, and View > Line Numbers.
+// folder file dialogs start in, View > Line Numbers and View > Problems.
 #include "mainform.h"
 
 #include "editor/linenumbermargin.h"
 #include "editor/mdichild.h"
+#include "statuspanels.h"
 
 #include "common/editorsettings.h"
 #include "common/filehistory.h"
@@ -23,6 +24,16 @@ void TMainForm::createComfortMenus()
     m_viewMenu->insertAction(m_viewMenu->actions().value(1), m_lineNumbersItem);
     connect(m_lineNumbersItem, &QAction::triggered, this, &TMainForm::ViewLineNumbersExecute);
 
+    m_problemsItem = new QAction(tr("&Problems"), this);
+    m_problemsItem->setObjectName(QStringLiteral("mmProblems"));
+    m_problemsItem->setCheckable(true);
+    m_problemsItem->setChecked(EditorSettings::problemsList());
+    m_problemsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    m_problemsItem->setStatusTip(tr("Show/hide the list of the page's problems under the source text"));
+    m_viewMenu->insertAction(m_viewMenu->actions().value(2), m_problemsItem);
+    m_actions.insert(m_problemsItem->objectName(), m_problemsItem);
+    connect(m_problemsItem, &QAction::triggered, this, &TMainForm::ViewProblemsExecute);
+
     m_recentMenu = new QMenu(tr("Recent F&iles"), this);
     m_recentMenu->setObjectName(QStringLiteral("mmRecent"));
     m_recentMenu->menuAction()->setStatusTip(tr("Open one of the files used last"));
@@ -39,6 +50,20 @@ void TMainForm::ViewLineNumbersExecute()
     EditorSettings::setLineNumbers(shown);
     for (TMDIChild *child : documentWindows())
         child->lineNumbers()->setShown(shown);
+}
+
+void TMainForm::ViewProblemsExecute()
+{
+    const bool shown = m_problemsItem->isChecked();
+    EditorSettings::setProblemsList(shown);
+    for (TMDIChild *child : documentWindows())
+        child->setProblemsShown(shown);
+}
+
+void TMainForm::showProblemCount()
+{
+    const TMDIChild *child = activeChild();
+    m_statusBar->setPanelText(StatusPanels::ProblemsPanel, child ? child->problems().summary() : QString());
 }
 
 void TMainForm::fillRecentMenu()

@@ -22,7 +22,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // The hint panel takes the room that is left; the format panel as
         // much as its text needs.
-        if (i == HintPanel || i == FormatPanel) {
+        if (i == HintPanel || i == FormatPanel || i == ProblemsPanel) {
             label->setMinimumWidth(widths[i]);
             label->setMaximumWidth(QWIDGETSIZE_MAX);
         }
@@ -35,6 +35,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         tr("Position: characters from the start of the page, line breaks counting two"));
     m_panels[ModePanel]->setToolTip(tr("Insert or overwrite: the Insert key switches"));
     m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
+    m_panels[ProblemsPanel]->setToolTip(tr("Problems the checker found in the page (View > Problems lists them)"));
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
 }
 
@@ -44,9 +45,9 @@ void StatusPanels::setPanelText(int panel, const QString &text)
     if (!label)
         return;
     label->setText(text);
-    // The format panel is never squeezed below its text.
-    if (panel == FormatPanel)
-        label->setMinimumWidth(qMax(35, label->sizeHint().width()));
+    // The format and problem panels are never squeezed below their text.
+    if (panel == FormatPanel || panel == ProblemsPanel)
+        label->setMinimumWidth(qMax(panel == FormatPanel ? 35 : 50, label->sizeHint().width()));
 }
 
 QString StatusPanels::panelText(int panel) const

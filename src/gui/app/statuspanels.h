@@ -11,7 +11,9 @@ class QLabel;
 // (line, column, position, INS or OVR), panel 4 "Changed" for the active
 // document, panel 6 the long hint of what is under the pointer and
 // transfer progress. Panel 5 shows the character set and line-break style
-// of the active document; it grows to fit its text.
+// of the active document; it grows to fit its text. Panel 7 counts the
+// problems the checker found in the active document ("No problems",
+// "2 errors, 1 warning") and grows to fit its text as well.
 class StatusPanels : public QStatusBar
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ public:
     static constexpr int ChangedPanel = 4;
     static constexpr int FormatPanel = 5;
     static constexpr int HintPanel = 6;
+    static constexpr int ProblemsPanel = 7;
 
     explicit StatusPanels(QWidget *parent = nullptr);
 

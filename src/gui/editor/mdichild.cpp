@@ -3,6 +3,7 @@
 #include "completionlist.h"
 #include "editorplace.h"
 #include "linenumbermargin.h"
+#include "problemlist.h"
 #include "wmleditor.h"
 
 #include "preview/htmlviewer.h"
@@ -17,6 +18,7 @@
 #include "app/statuspanels.h"
 #include "app/widgetplacement.h"
 
+#include "check/checksession.h"
 #include "common/editorsettings.h"
 #include "common/tarnelerror.h"
 #include "editor/caretstatus.h"
@@ -26,6 +28,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +40,7 @@ TMDIChild::TMDIChild(TMainForm &mainForm, QWidget *parent)
     resize(558, 395);
     buildPages();
     buildMenus();
+    createChecking();
 
     m_storage.bindBool(QStringLiteral("tlacitkaWML_Maximized"), [this] { return m_wmlToolBar->isMaximized(); },
                        [this](bool on) { m_wmlToolBar->setMaximized(on); });
@@ -82,10 +86,17 @@ void TMDIChild::buildPages()
     wmlLayout->setSpacing(0);
     m_wmlToolBar = new CollapsibleToolBar(QStringLiteral("tlacitkaWML"), tabWml);
     wmlLayout->addWidget(m_wmlToolBar);
-    m_memo = new WmlEditor(tabWml);
+    // The editor over the Problems list.
+    m_wmlSplitter = new QSplitter(Qt::Vertical, tabWml);
+    m_wmlSplitter->setObjectName(QStringLiteral("splitProblems"));
+    m_wmlSplitter->setChildrenCollapsible(false);
+    m_memo = new WmlEditor(m_wmlSplitter);
     m_memo->installEventFilter(this);
     m_lineNumbers = new LineNumberMargin(*m_memo, EditorSettings::lineNumbers());
-    wmlLayout->addWidget(m_memo, 1);
+    m_problemList = new ProblemList(m_wmlSplitter);
+    m_wmlSplitter->setStretchFactor(0, 1);
+    m_wmlSplitter->setStretchFactor(1, 0);
+    wmlLayout->addWidget(m_wmlSplitter, 1);
     m_pages->addTab(tabWml, tr("WML"));
     m_completion = new CompletionList(tabWml);
     connect(m_completion, &CompletionList::chosen, this, &TMDIChild::lv_1DblClick);
@@ -129,6 +140,7 @@ void TMDIChild::buildMenus()
     m_editMenu->addAction(m_main.action(QStringLiteral("EditReplace")));
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_main.action(QStringLiteral("EditDelTag")));
+    m_editMenu->addSeparator();
     connect(m_editMenu, &QMenu::aboutToShow, this, &TMDIChild::Edit1Click);
 
     m_insertMenu = new QMenu(tr("&Insert"), this);
@@ -172,6 +184,7 @@ void TMDIChild::loadText(const QString &text)
     m_loading = true;
     m_memo->setText(text);
     m_loading = false;
+    m_checks->checkNow();
 }
 
 void TMDIChild::Memo1Change()
@@ -242,6 +255,7 @@ void TMDIChild::EnableSourceCommands(int view)
     // the commands themselves are switched, not only their menu.
     for (QAction *action : std::as_const(m_insertActions))
         action->setEnabled(on);
+    m_quickFixAction->setEnabled(on);
     m_main.UpdateCommandState();
 }
 

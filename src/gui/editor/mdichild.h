@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardmodel/cardmodel.h"
+#include "check/problemset.h"
 #include "common/documentfile.h"
 #include "common/formstorage.h"
 #include "editor/tagcompletion.h"
@@ -10,14 +11,18 @@
 #include <QWidget>
 #include <memory>
 
+class CheckSession;
 class CollapsibleToolBar;
 class EditorPlace;
 class CompletionList;
 class LineNumberMargin;
 class PreviewTab;
+class ProblemList;
+class ProblemMarks;
 class QAction;
 class QComboBox;
 class QMenu;
+class QSplitter;
 class QTabWidget;
 class TMainForm;
 class WmlEditor;
@@ -141,6 +146,25 @@ public:
     // whole phone of the chosen skin; never shrinks it.
     void fitPhone();
 
+    // --- checking (mdichildcheck.cpp)
+    CheckSession *checkSession() const { return m_checks; }
+    // The problems of the last check, as marked and listed.
+    const ProblemSet &problems() const { return m_problems; }
+    ProblemList *problemList() const { return m_problemList; }
+    ProblemMarks *problemMarks() const { return m_problemMarks; }
+    // Edit > Quick Fix (Ctrl+.).
+    QAction *quickFixAction() const { return m_quickFixAction; }
+    // Shows or hides the Problems list under the editor.
+    void setProblemsShown(bool shown);
+    bool problemsShown() const;
+    // The fix of the problem at the caret; a menu of them when there are
+    // several, a word in the status bar when there is none.
+    void QuickFixExecute();
+    // Makes fix's edits as one undo step and checks the page again.
+    void applyFix(const QuickFix &fix);
+    // Moves the caret to offset and gives the editor the focus.
+    void goToProblem(int offset);
+
     int lastView = ViewWml;
 
 protected:
@@ -168,6 +192,12 @@ private:
     // Everything entering the Preview does; throws at the first failure.
     void showPreview();
     void saveSettings();
+    // --- checking (mdichildcheck.cpp)
+    void createChecking();
+    void showProblems();
+    // One menu item per fix of the problems at position.
+    QList<QAction *> fixActions(int position, QObject *owner);
+    void addFixesToMenu(QMenu *menu, int position);
 
     TMainForm &m_main;
     QTabWidget *m_pages = nullptr;
@@ -195,4 +225,10 @@ private:
     bool m_loading = false;
     // Where the user left the source when the Preview was entered.
     std::unique_ptr<EditorPlace> m_sourcePlace;
+    QSplitter *m_wmlSplitter = nullptr;
+    ProblemList *m_problemList = nullptr;
+    ProblemMarks *m_problemMarks = nullptr;
+    CheckSession *m_checks = nullptr;
+    ProblemSet m_problems;
+    QAction *m_quickFixAction = nullptr;
 };

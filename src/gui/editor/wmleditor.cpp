@@ -11,6 +11,7 @@
 #include <Qsci/qscicommandset.h>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPalette>
 #include <cstring>
@@ -360,6 +361,26 @@ void WmlEditor::mouseReleaseEvent(QMouseEvent *event)
 {
     QsciScintilla::mouseReleaseEvent(event);
     m_changes->reportChange();
+}
+
+int WmlEditor::positionAtPoint(const QPoint &point) const
+{
+    const long byte = SendScintilla(SCI_POSITIONFROMPOINT, long(point.x()), long(point.y()));
+    return characterPosition(qMax(0L, byte));
+}
+
+void WmlEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    // QScintilla's own handling, with a word for the program's additions.
+    if (!contextMenuNeeded(event->x(), event->y()))
+        return;
+    QMenu *menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const int position = event->reason() == QContextMenuEvent::Mouse ? positionAtPoint(event->pos()) : caret();
+    emit contextMenuOpening(menu, position);
+    menu->popup(event->globalPos());
 }
 
 QVariant WmlEditor::inputMethodQuery(Qt::InputMethodQuery query) const

@@ -61,6 +61,13 @@ public:
     // program with that shortcut gets it.
     void releaseKey(const QKeySequence &key);
 
+    // Between character offsets and the byte positions Scintilla's own
+    // messages take (indicators, markers, notifications).
+    long bytePosition(int position) const;
+    int characterPosition(long bytePosition) const;
+    // The offset of the character nearest to point, in viewport coordinates.
+    int positionAtPoint(const QPoint &point) const;
+
     // Whether QScintilla's insert and delete notifications are on (only
     // while an accessibility client is active; see EditChangeWatch).
     bool sendsTextNotifications() const;
@@ -80,6 +87,11 @@ signals:
     // text is left alone and the files are for the main window to open.
     void filesDropped(const QStringList &paths);
 
+    // The context menu is about to show; position is where it was asked
+    // for (the clicked character, or the caret from the keyboard). Items
+    // added to menu show above the editing commands.
+    void contextMenuOpening(QMenu *menu, int position);
+
 protected:
     QString textRange(int start, int end) const override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -88,13 +100,12 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     // The surrounding text an input method sees is a window of the caret's
     // line (see InputMethodContext), never the whole page.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
-    long bytePosition(int position) const;
-    int characterPosition(long bytePosition) const;
     // Whether the bytes from from to to are all ASCII.
     bool isAscii(long from, long to) const;
     void updateCaretStyle();
