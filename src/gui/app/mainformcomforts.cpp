@@ -63,7 +63,7 @@ void TMainForm::ViewProblemsExecute()
 void TMainForm::showProblemCount()
 {
     const TMDIChild *child = activeChild();
-    m_statusBar->setPanelText(StatusPanels::ProblemsPanel, child ? child->problems().summary() : QString());
+    m_statusBar->setPanelText(StatusPanels::ProblemsPanel, child ? child->problemSummary() : QString());
 }
 
 void TMainForm::fillRecentMenu()

@@ -150,6 +150,8 @@ public:
     CheckSession *checkSession() const { return m_checks; }
     // The problems of the last check, as marked and listed.
     const ProblemSet &problems() const { return m_problems; }
+    // The count for the status bar; empty until the first check is done.
+    QString problemSummary() const { return m_problemsKnown ? m_problems.summary() : QString(); }
     ProblemList *problemList() const { return m_problemList; }
     ProblemMarks *problemMarks() const { return m_problemMarks; }
     // Edit > Quick Fix (Ctrl+.).
@@ -230,5 +232,6 @@ private:
     ProblemMarks *m_problemMarks = nullptr;
     CheckSession *m_checks = nullptr;
     ProblemSet m_problems;
+    bool m_problemsKnown = false;
     QAction *m_quickFixAction = nullptr;
 };

@@ -60,10 +60,11 @@ bool TMDIChild::problemsShown() const
 void TMDIChild::showProblems()
 {
     m_problems = ProblemSet(m_checks->diagnostics());
+    m_problemsKnown = true;
     m_problemMarks->show(m_problems);
     m_problemList->setProblems(m_problems);
     if (m_main.activeChild() == this)
-        m_main.statusPanels()->setPanelText(StatusPanels::ProblemsPanel, m_problems.summary());
+        m_main.showProblemCount();
 }
 
 void TMDIChild::goToProblem(int offset)

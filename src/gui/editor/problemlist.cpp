@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace {
 
@@ -47,13 +48,14 @@ ProblemList::ProblemList(QWidget *parent) : QTreeWidget(parent)
 
 QSize ProblemList::sizeHint() const
 {
-    // About five rows under the editor.
-    return QSize(QTreeWidget::sizeHint().width(), header()->sizeHint().height() + 5 * fontMetrics().height() + 12);
+    // About four rows under the editor.
+    return QSize(QTreeWidget::sizeHint().width(), header()->sizeHint().height() + 4 * (fontMetrics().height() + 2) + 6);
 }
 
 void ProblemList::setProblems(const ProblemSet &problems)
 {
     const int current = currentIndex().row();
+    const int scrolled = verticalScrollBar()->value();
     setUpdatesEnabled(false);
     clear();
     QList<QTreeWidgetItem *> rows;
@@ -82,6 +84,7 @@ void ProblemList::setProblems(const ProblemSet &problems)
     // The row the user was on stays current while the page is rechecked.
     if (current >= 0 && current < topLevelItemCount())
         setCurrentItem(topLevelItem(current), 0, QItemSelectionModel::NoUpdate);
+    verticalScrollBar()->setValue(scrolled);
     setUpdatesEnabled(true);
 }
 

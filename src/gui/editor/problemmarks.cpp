@@ -20,7 +20,7 @@ ProblemMarks::ProblemMarks(WmlEditor &editor) : QObject(&editor), m_editor(edito
     m_editor.setMarginType(symbolMargin, QsciScintilla::SymbolMargin);
     m_editor.setMarginMarkerMask(symbolMargin, (1 << warningMarker) | (1 << errorMarker));
     // Always there, so the text does not shift as problems come and go.
-    m_editor.setMarginWidth(symbolMargin, 14);
+    m_editor.setMarginWidth(symbolMargin, 16);
 
     m_editor.SendScintilla(QsciScintillaBase::SCI_SETMOUSEDWELLTIME, dwellMilliseconds);
     connect(&m_editor, &QsciScintillaBase::SCN_DWELLSTART, this, &ProblemMarks::dwellStarted);
