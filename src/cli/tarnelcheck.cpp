@@ -8,6 +8,8 @@
 #include "common/tarnelerror.h"
 #include "wml/wmldocument.h"
 
+#include "clioutput.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -17,19 +19,7 @@ namespace {
 
 constexpr int exitClean = 0;
 constexpr int exitErrors = 1;
-constexpr int exitUsage = 2;
-
-void writeTo(FILE *stream, const QByteArray &bytes)
-{
-    fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    fflush(stream);
-}
-
-int usageError(const QCommandLineParser &parser, const QString &message)
-{
-    writeTo(stderr, (message + QLatin1Char('\n') + parser.helpText()).toLocal8Bit());
-    return exitUsage;
-}
+using CliOutput::exitUsage;
 
 } // namespace
 
@@ -57,23 +47,23 @@ int main(int argc, char **argv)
                                  QStringLiteral("FILE..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser, parser.errorText());
+        return CliOutput::usageError(parser, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
-        writeTo(stdout, parser.helpText().toLocal8Bit());
+        CliOutput::write(stdout, parser.helpText().toLocal8Bit());
         return exitClean;
     }
     Checker::Options options;
     if (parser.isSet(versionOption)) {
         WmlVersion version;
         if (!parseVersionName(parser.value(versionOption), &version))
-            return usageError(parser, QStringLiteral("Unknown WML version: %1").arg(parser.value(versionOption)));
+            return CliOutput::usageError(parser, QStringLiteral("Unknown WML version: %1").arg(parser.value(versionOption)));
         options.version = version;
     }
     if (parser.isSet(deviceOption) && parser.value(deviceOption) != QLatin1String("generic"))
-        return usageError(parser, QStringLiteral("Unknown device: %1").arg(parser.value(deviceOption)));
+        return CliOutput::usageError(parser, QStringLiteral("Unknown device: %1").arg(parser.value(deviceOption)));
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
-        return usageError(parser, QStringLiteral("No file to check."));
+        return CliOutput::usageError(parser, QStringLiteral("No file to check."));
 
     bool anyErrors = false;
     bool anyUnreadable = false;
@@ -82,7 +72,7 @@ int main(int argc, char **argv)
         try {
             loaded = DocumentFile::load(file);
         } catch (const TarnelError &error) {
-            writeTo(stderr, (file + QStringLiteral(": ") + errorDisplayText(error.text()) + QLatin1Char('\n')).toLocal8Bit());
+            CliOutput::write(stderr, (file + QStringLiteral(": ") + errorDisplayText(error.text()) + QLatin1Char('\n')).toLocal8Bit());
             anyUnreadable = true;
             continue;
         }
@@ -90,7 +80,7 @@ int main(int argc, char **argv)
         parseOptions.actualEncoding = loaded.encoding.name;
         const auto document = WmlDocument::parse(loaded.text, parseOptions);
         const QList<Diagnostic> diagnostics = Checker::check(*document, options);
-        writeTo(stdout, parser.isSet(jsonOption) ? CheckReport::jsonLines(file, diagnostics)
+        CliOutput::write(stdout, parser.isSet(jsonOption) ? CheckReport::jsonLines(file, diagnostics)
                                                  : CheckReport::lines(file, diagnostics));
         anyErrors = anyErrors || CheckReport::hasErrors(diagnostics);
     }
