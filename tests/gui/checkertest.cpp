@@ -49,22 +49,10 @@ QStringList rowTexts(ProblemList *list, int row)
     return texts;
 }
 
-// The real checker, with a fix for a bare "&" as a rule may offer one.
-QList<Diagnostic> checkWithAmpersandFix(const CheckSession::Input &input)
-{
-    QList<Diagnostic> found = CheckSession::standardCheck(input);
-    for (Diagnostic &diagnostic : found) {
-        const int at = diagnostic.range.start.offset;
-        if (input.text.mid(at, 1) == QLatin1String("&"))
-            diagnostic.fix = QuickFix{QStringLiteral("Write & as &amp;"), {TextEdit{at, at + 1, QStringLiteral("&amp;")}}};
-    }
-    return found;
-}
-
-// Two fixes for the first problem.
+// The real checker, and a second fix for its first problem.
 QList<Diagnostic> checkWithTwoFixes(const CheckSession::Input &input)
 {
-    QList<Diagnostic> found = checkWithAmpersandFix(input);
+    QList<Diagnostic> found = CheckSession::standardCheck(input);
     if (!found.isEmpty()) {
         Diagnostic other = found.front();
         const int at = other.range.start.offset;
@@ -184,7 +172,6 @@ private slots:
         GuiFixture f;
         f.open(f.folder.write(QStringLiteral("deck.wml"), cleanDeck().toUtf8()));
         TMDIChild *child = f.active();
-        child->checkSession()->setCheckFunction(&checkWithAmpersandFix);
         WmlEditor *editor = child->editor();
         editor->setCaret(editor->lineStart(4) + 8);
         f.type(QStringLiteral(" & more"));
@@ -236,17 +223,19 @@ private slots:
     void contextMenuOffersTheFixOfTheClickedProblem()
     {
         GuiFixture f;
-        f.open(f.folder.write(QStringLiteral("deck.wml"), cleanDeck().toUtf8()));
+        QString deck = cleanDeck();
+        deck.replace(QStringLiteral("<p>Hello</p>"), QStringLiteral("<p>Hello"));
+        f.open(f.folder.write(QStringLiteral("deck.wml"), deck.toUtf8()));
         TMDIChild *child = f.active();
-        child->checkSession()->setCheckFunction(&checkWithAmpersandFix);
         WmlEditor *editor = child->editor();
-        editor->setCaret(editor->lineStart(4) + 8);
-        f.type(QStringLiteral(" & more"));
         QTRY_COMPARE(child->problemList()->topLevelItemCount(), 1);
-        editor->setCaret(0);
+        const QString broken = editor->text();
 
-        // A right click on the "&", with the caret elsewhere.
-        const long byte = editor->bytePosition(editor->lineStart(4) + 9);
+        // A right click on the squiggle under "</card>", with the caret elsewhere.
+        const int closing = editor->lineStart(5) + 2;
+        QCOMPARE(editor->lineText(5), QStringLiteral("</card>"));
+        QVERIFY(indicatorAt(editor, ProblemMarks::errorIndicator, closing));
+        const long byte = editor->bytePosition(closing);
         const QPoint at(int(editor->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0L, byte)) + 2,
                         int(editor->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0L, byte)) + 4);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, editor->viewport()->mapToGlobal(at));
@@ -256,15 +245,19 @@ private slots:
         QAction *fix = menu->findChild<QAction *>(QStringLiteral("QuickFix1"));
         QVERIFY(fix);
         QCOMPARE(menu->actions().value(0), fix);
-        QCOMPARE(fix->text(), QStringLiteral("Write && as &&amp;"));
+        QCOMPARE(fix->text(), QStringLiteral("Close <p>"));
         // The editing commands are still there below it.
         QVERIFY(menu->actions().size() > 3);
         menu->setActiveAction(fix);
         QTest::keyClick(menu, Qt::Key_Return);
-        QTRY_VERIFY(editor->text().contains(QStringLiteral("<p>Hello &amp; more</p>")));
+        QTRY_COMPARE(editor->text().count(QStringLiteral("</p>")), 1);
         QTRY_COMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("No problems"));
+        f.trigger("EditUndo");
+        QCOMPARE(editor->text(), broken);
+        f.trigger("EditRedo");
 
         // On clean text the menu has no fixes.
+        QTRY_COMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("No problems"));
         QApplication::sendEvent(editor->viewport(), &event);
         menu = waitForPopup();
         QVERIFY(menu);
