@@ -180,11 +180,17 @@ private slots:
         // Right after typing, before the pause is over: the fix is found
         // all the same.
         editor->setCaret(editor->lineStart(4) + 9);
+        QTRY_COMPARE(child->problemList()->topLevelItemCount(), 1);
+        const long byte = editor->bytePosition(editor->caret());
+        emit editor->SCN_DWELLSTART(int(byte), 10, 10);
+        QTRY_VERIFY(QToolTip::isVisible());
         QTest::keyClick(editor, Qt::Key_Period, Qt::ControlModifier);
         QVERIFY(editor->text().contains(QStringLiteral("<p>Hello &amp; more</p>")));
         QCOMPARE(editor->caret(), editor->lineStart(4) + 14);
         QTRY_COMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("No problems"));
         QCOMPARE(child->problemList()->topLevelItemCount(), 0);
+        // The message of the mended problem no longer shows.
+        QTRY_VERIFY(!QToolTip::isVisible());
 
         // One Undo takes the whole fix back, and the problem returns.
         f.trigger("EditUndo");
@@ -307,8 +313,13 @@ private slots:
         TMDIChild *broken = f.active();
         QTRY_COMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("1 error"));
         QTRY_VERIFY(clean->checkSession()->isCurrent() && !clean->checkSession()->isRunning());
+        // The main window keeps its width whatever the count says.
+        QTest::qWait(100);
+        const int width = f.main->width();
         f.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(clean->parentWidget()));
         QCOMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("No problems"));
+        QTest::qWait(20);
+        QCOMPARE(f.main->width(), width);
         f.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(broken->parentWidget()));
         QCOMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("1 error"));
 

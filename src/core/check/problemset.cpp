@@ -10,15 +10,15 @@ ProblemSet::ProblemSet(QList<Diagnostic> diagnostics) : m_diagnostics(std::move(
     }
 }
 
-QString ProblemSet::summary() const
+QString ProblemSet::summaryOf(int errors, int warnings)
 {
-    if (isEmpty())
+    if (errors <= 0 && warnings <= 0)
         return tr("No problems");
     QStringList parts;
-    if (m_errors > 0)
-        parts << (m_errors == 1 ? tr("1 error") : tr("%n errors", nullptr, m_errors));
-    if (m_warnings > 0)
-        parts << (m_warnings == 1 ? tr("1 warning") : tr("%n warnings", nullptr, m_warnings));
+    if (errors > 0)
+        parts << (errors == 1 ? tr("1 error") : tr("%n errors", nullptr, errors));
+    if (warnings > 0)
+        parts << (warnings == 1 ? tr("1 warning") : tr("%n warnings", nullptr, warnings));
     return parts.join(QStringLiteral(", "));
 }
 

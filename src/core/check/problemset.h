@@ -29,7 +29,8 @@ public:
     int hiddenCount() const { return size() - shownCount(); }
 
     // "No problems", "1 error", "2 errors, 1 warning".
-    QString summary() const;
+    QString summary() const { return summaryOf(m_errors, m_warnings); }
+    static QString summaryOf(int errors, int warnings);
     // "and 12 more" for the problems left out.
     QString moreText() const;
 

@@ -2,6 +2,7 @@
 
 #include "apptexts.h"
 
+#include "check/problemset.h"
 #include "editor/caretstatus.h"
 
 #include <QLabel>
@@ -37,6 +38,12 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
     m_panels[ProblemsPanel]->setToolTip(tr("Problems the checker found in the page (View > Problems lists them)"));
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
+    // Room for the usual counts from the start, so that the main window
+    // does not widen as the count changes while the user types.
+    const QFontMetrics metrics = m_panels[ProblemsPanel]->fontMetrics();
+    m_panels[ProblemsPanel]->setMinimumWidth(
+        qMax(metrics.horizontalAdvance(ProblemSet::summaryOf(0, 0)), metrics.horizontalAdvance(ProblemSet::summaryOf(99, 99)))
+        + 2 * m_panels[ProblemsPanel]->frameWidth() + 8);
 }
 
 void StatusPanels::setPanelText(int panel, const QString &text)
@@ -47,7 +54,7 @@ void StatusPanels::setPanelText(int panel, const QString &text)
     label->setText(text);
     // The format and problem panels are never squeezed below their text.
     if (panel == FormatPanel || panel == ProblemsPanel)
-        label->setMinimumWidth(qMax(panel == FormatPanel ? 35 : 50, label->sizeHint().width()));
+        label->setMinimumWidth(qMax(label->minimumWidth(), label->sizeHint().width()));
 }
 
 QString StatusPanels::panelText(int panel) const

@@ -2,6 +2,8 @@
 
 #include "wmleditor.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QToolTip>
 
 ProblemMarks::ProblemMarks(WmlEditor &editor) : QObject(&editor), m_editor(editor)
@@ -24,11 +26,15 @@ ProblemMarks::ProblemMarks(WmlEditor &editor) : QObject(&editor), m_editor(edito
 
     m_editor.SendScintilla(QsciScintillaBase::SCI_SETMOUSEDWELLTIME, dwellMilliseconds);
     connect(&m_editor, &QsciScintillaBase::SCN_DWELLSTART, this, &ProblemMarks::dwellStarted);
-    connect(&m_editor, &QsciScintillaBase::SCN_DWELLEND, this, [] { QToolTip::hideText(); });
+    connect(&m_editor, &QsciScintillaBase::SCN_DWELLEND, this, &ProblemMarks::hideToolTip);
+    // A tool tip would cover the menu's first items, the quick fixes.
+    connect(&m_editor, &WmlEditor::contextMenuOpening, this, &ProblemMarks::hideToolTip);
 }
 
 void ProblemMarks::show(const ProblemSet &problems)
 {
+    // The message under the mouse may be gone, or mended by a fix.
+    hideToolTip();
     m_problems = problems;
     const long bytes = m_editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     for (int indicator : {errorIndicator, warningIndicator}) {
@@ -84,9 +90,18 @@ QString ProblemMarks::toolTipAt(int position) const
 
 void ProblemMarks::dwellStarted(int bytePosition, int x, int y)
 {
-    if (bytePosition < 0)
+    if (bytePosition < 0 || QApplication::activePopupWidget())
         return;
     const QString tip = toolTipAt(m_editor.characterPosition(bytePosition));
-    if (!tip.isEmpty())
-        QToolTip::showText(m_editor.viewport()->mapToGlobal(QPoint(x, y)), tip, m_editor.viewport());
+    if (tip.isEmpty())
+        return;
+    QToolTip::showText(m_editor.viewport()->mapToGlobal(QPoint(x, y)), tip, m_editor.viewport());
+    m_tipShown = true;
+}
+
+void ProblemMarks::hideToolTip()
+{
+    if (m_tipShown)
+        QToolTip::hideText();
+    m_tipShown = false;
 }

@@ -40,8 +40,11 @@ public:
     QString toolTipAt(int position) const;
 
 private:
+    void hideToolTip();
     void dwellStarted(int bytePosition, int x, int y);
 
     WmlEditor &m_editor;
     ProblemSet m_problems;
+    // Whether the tool tip showing is one of ours.
+    bool m_tipShown = false;
 };
