@@ -2,7 +2,6 @@
 
 #include "apptexts.h"
 
-#include "check/problemset.h"
 #include "editor/caretstatus.h"
 
 #include <QLabel>
@@ -36,14 +35,9 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         tr("Position: characters from the start of the page, line breaks counting two"));
     m_panels[ModePanel]->setToolTip(tr("Insert or overwrite: the Insert key switches"));
     m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
-    m_panels[ProblemsPanel]->setToolTip(tr("Problems the checker found in the page (View > Problems lists them)"));
+    m_problemsTip = tr("Problems the checker found in the page (View > Problems lists them)");
+    m_panels[ProblemsPanel]->setToolTip(m_problemsTip);
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
-    // Room for the usual counts from the start, so that the main window
-    // does not widen as the count changes while the user types.
-    const QFontMetrics metrics = m_panels[ProblemsPanel]->fontMetrics();
-    m_panels[ProblemsPanel]->setMinimumWidth(
-        qMax(metrics.horizontalAdvance(ProblemSet::summaryOf(0, 0)), metrics.horizontalAdvance(ProblemSet::summaryOf(99, 99)))
-        + 2 * m_panels[ProblemsPanel]->frameWidth() + 8);
 }
 
 void StatusPanels::setPanelText(int panel, const QString &text)
@@ -52,9 +46,13 @@ void StatusPanels::setPanelText(int panel, const QString &text)
     if (!label)
         return;
     label->setText(text);
-    // The format and problem panels are never squeezed below their text.
-    if (panel == FormatPanel || panel == ProblemsPanel)
-        label->setMinimumWidth(qMax(label->minimumWidth(), label->sizeHint().width()));
+    // The format panel is never squeezed below its text. The problem count
+    // takes the room its text asks for when there is some, but never makes
+    // the main window wider: it changes as the user types.
+    if (panel == FormatPanel)
+        label->setMinimumWidth(qMax(35, label->sizeHint().width()));
+    if (panel == ProblemsPanel)
+        label->setToolTip(text.isEmpty() ? m_problemsTip : m_problemsTip + QStringLiteral("\n") + text);
 }
 
 QString StatusPanels::panelText(int panel) const

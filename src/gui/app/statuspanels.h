@@ -13,7 +13,8 @@ class QLabel;
 // transfer progress. Panel 5 shows the character set and line-break style
 // of the active document; it grows to fit its text. Panel 7 counts the
 // problems the checker found in the active document ("No problems",
-// "2 errors, 1 warning") and grows to fit its text as well.
+// "2 errors, 1 warning"); it takes the room its text needs when the window
+// has it, without widening the window.
 class StatusPanels : public QStatusBar
 {
     Q_OBJECT
@@ -39,4 +40,5 @@ public:
 
 private:
     QList<QLabel *> m_panels;
+    QString m_problemsTip;
 };
