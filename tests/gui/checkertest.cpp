@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolTip>
@@ -320,6 +321,9 @@ private slots:
         QCOMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("No problems"));
         QTest::qWait(20);
         QCOMPARE(f.main->width(), width);
+        // Nor is the count cut short.
+        QLabel *count = f.main->statusPanels()->panel(StatusPanels::ProblemsPanel);
+        QTRY_VERIFY(count->width() >= count->sizeHint().width());
         f.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(broken->parentWidget()));
         QCOMPARE(f.panel(StatusPanels::ProblemsPanel), QStringLiteral("1 error"));
 
@@ -362,6 +366,11 @@ private slots:
         QCOMPARE(list->topLevelItem(ProblemSet::shownLimit)->text(ProblemList::MessageColumn),
                  QStringLiteral("and 500 more"));
         QCOMPARE(list->offsetOf(ProblemSet::shownLimit), -1);
+        // Warnings have marks of their own.
+        QVERIFY(indicatorAt(editor, ProblemMarks::warningIndicator, 2));
+        QVERIFY(!indicatorAt(editor, ProblemMarks::errorIndicator, 2));
+        QCOMPARE(markedLines(editor, ProblemMarks::warningMarker), QList<int>{0});
+        QCOMPARE(markedLines(editor, ProblemMarks::errorMarker), QList<int>{0});
         // Marks end with the listed problems.
         QVERIFY(indicatorAt(editor, ProblemMarks::errorIndicator, 2 * (ProblemSet::shownLimit - 2)));
         QVERIFY(!indicatorAt(editor, ProblemMarks::errorIndicator, 2 * (ProblemSet::shownLimit + 2)));

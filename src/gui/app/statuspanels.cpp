@@ -10,7 +10,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(true);
-    const int widths[] = {50, 50, 60, 35, 70, 35, 200, 50};
+    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth};
     for (int i = 0; i < 8; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
@@ -46,13 +46,25 @@ void StatusPanels::setPanelText(int panel, const QString &text)
     if (!label)
         return;
     label->setText(text);
-    // The format panel is never squeezed below its text. The problem count
-    // takes the room its text asks for when there is some, but never makes
-    // the main window wider: it changes as the user types.
+    // The format panel is never squeezed below its text.
     if (panel == FormatPanel)
         label->setMinimumWidth(qMax(35, label->sizeHint().width()));
     if (panel == ProblemsPanel)
-        label->setToolTip(text.isEmpty() ? m_problemsTip : m_problemsTip + QStringLiteral("\n") + text);
+        fitProblemCount();
+}
+
+void StatusPanels::fitProblemCount()
+{
+    // The count changes as the user types; it takes its room from the hint
+    // panel rather than widen the main window, as far as the hint panel
+    // can give it.
+    QLabel *count = m_panels[ProblemsPanel];
+    const int wanted = qMax(problemsWidth, count->sizeHint().width());
+    const int taken = qMin(wanted - problemsWidth, hintWidth - minimumHintWidth);
+    count->setMinimumWidth(problemsWidth + taken);
+    m_panels[HintPanel]->setMinimumWidth(hintWidth - taken);
+    const QString text = count->text();
+    count->setToolTip(text.isEmpty() ? m_problemsTip : m_problemsTip + QStringLiteral("\n") + text);
 }
 
 QString StatusPanels::panelText(int panel) const

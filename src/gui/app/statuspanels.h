@@ -39,6 +39,12 @@ public:
     QLabel *panel(int index) const { return m_panels.value(index); }
 
 private:
+    static constexpr int hintWidth = 200;
+    static constexpr int minimumHintWidth = 100;
+    static constexpr int problemsWidth = 50;
+
+    void fitProblemCount();
+
     QList<QLabel *> m_panels;
     QString m_problemsTip;
 };
