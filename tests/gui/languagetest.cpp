@@ -4,6 +4,7 @@
 #include "app/apptexts.h"
 #include "app/startup.h"
 #include "app/widgetdialogservice.h"
+#include "check/problemset.h"
 #include "common/commandlineoptions.h"
 #include "common/filefilters.h"
 #include "common/translationset.h"
@@ -163,6 +164,17 @@ private slots:
         QVERIFY2(!texts.contains(QStringLiteral("Cancel")), qPrintable(texts.join('|')));
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
+    }
+
+    void problemCountsSpeakCzechInAllThreeNumbers()
+    {
+        ProgramFolderFixture folder;
+        CzechRun czech(folder);
+        QCOMPARE(ProblemSet::summaryOf(0, 0), QStringLiteral("Žádné problémy"));
+        QCOMPARE(ProblemSet::summaryOf(1, 0), QStringLiteral("1 chyba"));
+        QCOMPARE(ProblemSet::summaryOf(3, 1), QStringLiteral("3 chyby, 1 varování"));
+        QCOMPARE(ProblemSet::summaryOf(5, 2), QStringLiteral("5 chyb, 2 varování"));
+        QCOMPARE(ProblemSet(QList<Diagnostic>(ProblemSet::shownLimit + 7)).moreText(), QStringLiteral("a 7 dalších"));
     }
 
     void aFileNamedLikeAnOptionOpensWithItsPath_data()
