@@ -39,11 +39,6 @@ QuickFix addition(const QString &text, const WmlNode &element, const QString &na
     return QuickFix{CheckContext::tr("Add %1").arg(attribute), {TextEdit{at, at, QLatin1Char(' ') + attribute}}};
 }
 
-bool startsWithVowel(const QString &word)
-{
-    return !word.isEmpty() && QStringLiteral("aeiouAEIOU").contains(word.front());
-}
-
 } // namespace
 
 void attributes(const CheckContext &context)

@@ -1,5 +1,7 @@
 #include "contentmodel.h"
 
+#include <algorithm>
+
 // Reads a model expression and builds its position automaton: each
 // element name written in the model is one position; a state is the set
 // of positions the last child may have matched. For every particle the
@@ -134,7 +136,12 @@ private:
             return false;
         const State bit = State(1) << positions.size();
         positions.push_back({word, 0});
-        m_model->m_names[word] |= bit;
+        auto &names = m_model->m_names;
+        auto named = std::find_if(names.begin(), names.end(), [&](const auto &n) { return n.name == word; });
+        if (named == names.end())
+            names.push_back({word, bit, false});
+        else
+            named->positions |= bit;
         *result = Particle{false, bit, bit};
         return true;
     }
@@ -154,8 +161,8 @@ private:
     void findRepeatable()
     {
         const auto &positions = m_model->m_positions;
-        for (auto it = m_model->m_names.cbegin(); it != m_model->m_names.cend(); ++it) {
-            const State own = it.value();
+        for (auto &name : m_model->m_names) {
+            const State own = name.positions;
             State reached = 0;
             State frontier = own;
             while (frontier) {
@@ -167,7 +174,7 @@ private:
                 frontier = next & ~reached;
                 reached |= next;
             }
-            m_model->m_repeatable.insert(it.key(), (reached & own) != 0);
+            name.repeatable = (reached & own) != 0;
         }
     }
 
@@ -184,7 +191,20 @@ ContentModel ContentModel::parse(QStringView expression)
 
 bool ContentModel::isRepeatable(const QString &name) const
 {
-    return m_repeatable.value(name, false);
+    for (const Name &named : m_names) {
+        if (named.name == name)
+            return named.repeatable;
+    }
+    return false;
+}
+
+ContentModel::State ContentModel::positionsOf(const QString &name) const
+{
+    for (const Name &named : m_names) {
+        if (named.name == name)
+            return named.positions;
+    }
+    return 0;
 }
 
 ContentModel::State ContentModel::candidates(State state) const
@@ -201,7 +221,7 @@ ContentModel::State ContentModel::next(State state, const QString &name) const
 {
     if (m_kind == Kind::Empty)
         return 0;
-    return candidates(state) & m_names.value(name, 0);
+    return candidates(state) & positionsOf(name);
 }
 
 bool ContentModel::accepts(State state) const

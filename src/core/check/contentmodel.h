@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -26,7 +25,7 @@ public:
     Kind kind() const { return m_kind; }
     bool allowsText() const { return m_kind == Kind::Mixed; }
     // Whether an element named name may appear anywhere in the content.
-    bool mayContain(const QString &name) const { return m_names.contains(name); }
+    bool mayContain(const QString &name) const { return positionsOf(name) != 0; }
     // Whether name may appear more than once.
     bool isRepeatable(const QString &name) const;
 
@@ -53,6 +52,7 @@ private:
     };
 
     State candidates(State state) const;
+    State positionsOf(const QString &name) const;
     QStringList namesOf(State positions) const;
 
     Kind m_kind = Kind::Empty;
@@ -61,8 +61,15 @@ private:
     State m_first = 0;
     State m_last = 0;
     std::vector<Position> m_positions;
-    QHash<QString, State> m_names; // name -> the positions that read it
-    QHash<QString, bool> m_repeatable;
+    // Each name with the positions that read it and whether it may come
+    // twice; a dozen names at most, so a list beats a hash.
+    struct Name
+    {
+        QString name;
+        State positions = 0;
+        bool repeatable = false;
+    };
+    std::vector<Name> m_names;
 
     friend class ContentModelBuilder;
 };

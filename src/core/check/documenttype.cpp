@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 namespace WmlVersions {
 
 quint8 bit(WmlVersion version)
@@ -64,7 +66,14 @@ const VersionIndex &versionIndex()
 
 } // namespace
 
-DocumentType::DocumentType(WmlVersion version) : m_version(version)
+int DocumentType::bucketOf(QStringView name)
+{
+    const char16_t first = name.isEmpty() ? 0 : name.front().unicode();
+    const int letter = first >= u'a' && first <= u'z' ? first - u'a' : 26;
+    return int(std::min<qsizetype>(name.size(), 15)) * 27 + letter;
+}
+
+DocumentType::DocumentType(WmlVersion version) : m_version(version), m_buckets(16 * 27)
 {
     const quint8 bit = WmlVersions::bit(version);
     for (const ElementDefinition &definition : documentTypeDefinitions()) {
@@ -76,15 +85,16 @@ DocumentType::DocumentType(WmlVersion version) : m_version(version)
         if (!element.content.isValid())
             qWarning() << "Bad content model of" << element.name << definition.content;
         for (const AttributeDefinition &attribute : coreAttributes)
-            element.attributes.insert(QLatin1String(attribute.name), &attribute);
+            element.attributes.emplace_back(QLatin1String(attribute.name), &attribute);
         for (const AttributeDefinition &attribute : definition.attributes) {
             if (!(attribute.versions & bit))
                 continue;
-            element.attributes.insert(QLatin1String(attribute.name), &attribute);
+            element.attributes.emplace_back(QLatin1String(attribute.name), &attribute);
             if (attribute.presence == AttributePresence::Required)
                 element.required.append(&attribute);
         }
-        m_elements.insert(element.name, std::move(element));
+        m_buckets[bucketOf(element.name)].push_back(int(m_elements.size()));
+        m_elements.push_back(std::move(element));
     }
 }
 
@@ -106,8 +116,11 @@ const DocumentType &DocumentType::of(WmlVersion version)
 
 const ElementType *DocumentType::element(const QString &name) const
 {
-    const auto found = m_elements.constFind(name);
-    return found == m_elements.cend() ? nullptr : &found.value();
+    for (const int index : m_buckets[bucketOf(name)]) {
+        if (m_elements[index].name == name)
+            return &m_elements[index];
+    }
+    return nullptr;
 }
 
 quint8 DocumentType::elementVersions(const QString &name)

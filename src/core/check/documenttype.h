@@ -70,12 +70,17 @@ struct ElementType
 {
     QString name;
     ContentModel content;
-    QHash<QString, const AttributeDefinition *> attributes;
+    // A dozen at most: a list is quicker to search than a hash.
+    std::vector<std::pair<QString, const AttributeDefinition *>> attributes;
     QList<const AttributeDefinition *> required; // in the definition's order
 
     const AttributeDefinition *attribute(const QString &attributeName) const
     {
-        return attributes.value(attributeName, nullptr);
+        for (const auto &[name, definition] : attributes) {
+            if (name == attributeName)
+                return definition;
+        }
+        return nullptr;
     }
 };
 
@@ -95,7 +100,11 @@ public:
 
 private:
     explicit DocumentType(WmlVersion version);
+    static int bucketOf(QStringView name);
 
     WmlVersion m_version;
-    QHash<QString, ElementType> m_elements;
+    std::vector<ElementType> m_elements;
+    // The elements by the length and first letter of their names: a
+    // look-up compares one or two names instead of hashing one.
+    std::vector<std::vector<int>> m_buckets;
 };

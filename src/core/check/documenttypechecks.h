@@ -23,6 +23,12 @@ inline QString tag(const QString &name)
     return QLatin1Char('<') + name + QLatin1Char('>');
 }
 
+// Whether an English word takes "an" rather than "a".
+inline bool startsWithVowel(const QString &word)
+{
+    return !word.isEmpty() && QStringLiteral("aeiouAEIOU").contains(word.front());
+}
+
 // "a", "a or b", "a, b or c"
 QString orList(const QStringList &words);
 

@@ -2,8 +2,6 @@
 #include "documenttype.h"
 #include "documenttypechecks.h"
 
-#include <QSet>
-
 #include <algorithm>
 
 namespace DocumentTypeChecks {
@@ -91,7 +89,8 @@ void reportMisplaced(const CheckContext &context, const DocumentType &type, cons
         message = CheckContext::tr("%1 may not stand inside %2, which must be empty")
                       .arg(tag(child.name), tag(parent.name));
     else if (!wrapper.isEmpty() && wrapperTakes(type, wrapper, child.name))
-        message = CheckContext::tr("%1 may not stand directly inside %2; put it in a %3")
+        message = (startsWithVowel(wrapper) ? CheckContext::tr("%1 may not stand directly inside %2; put it in an %3")
+                                            : CheckContext::tr("%1 may not stand directly inside %2; put it in a %3"))
                       .arg(tag(child.name), tag(parent.name), tag(wrapper));
     else
         message = CheckContext::tr("%1 may not stand inside %2").arg(tag(child.name), tag(parent.name));
@@ -109,9 +108,23 @@ void reportText(const CheckContext &context, const DocumentType &type, const Wml
     const QString wrapper = textWrapperOf(parent.name);
     if (!wrapper.isEmpty() && wrapperTakes(type, wrapper, QString()))
         context.error(elementRule, range,
-                      CheckContext::tr("%1 may not hold text; put it in a %2").arg(tag(parent.name), tag(wrapper)));
+                      (startsWithVowel(wrapper) ? CheckContext::tr("%1 may not hold text; put it in an %2")
+                                                : CheckContext::tr("%1 may not hold text; put it in a %2"))
+                          .arg(tag(parent.name), tag(wrapper)));
     else
         context.error(elementRule, range, CheckContext::tr("%1 may not hold text").arg(tag(parent.name)));
+}
+
+// Whether an element of child's name comes before child in parent.
+bool cameBefore(const WmlNode &parent, const WmlNode &child)
+{
+    for (const WmlNode &sibling : parent.children) {
+        if (&sibling == &child)
+            return false;
+        if (sibling.isElement() && sibling.name == child.name)
+            return true;
+    }
+    return false;
 }
 
 // Where the children of element break its content model: each child that
@@ -122,7 +135,6 @@ void matchChildren(const CheckContext &context, const DocumentType &type, const 
     const ContentModel &model = elementType.content;
     ContentModel::State state = model.start();
     const WmlNode *previous = nullptr;
-    QSet<QString> seen;
     for (const WmlNode &child : element.children) {
         if (!child.isElement() || !type.element(child.name) || !model.mayContain(child.name))
             continue; // reported as dtd-element
@@ -130,14 +142,13 @@ void matchChildren(const CheckContext &context, const DocumentType &type, const 
         if (next != 0) {
             state = next;
             previous = &child;
-            seen.insert(child.name);
             continue;
         }
         QString message;
         if (model.expected(state).isEmpty() && previous)
             message = CheckContext::tr("%1 may hold only one element; %2 is one too many")
                           .arg(tag(element.name), tag(child.name));
-        else if (seen.contains(child.name) && !model.isRepeatable(child.name))
+        else if (!model.isRepeatable(child.name) && cameBefore(element, child))
             message = CheckContext::tr("%1 may hold only one %2").arg(tag(element.name), tag(child.name));
         else if (previous)
             message = CheckContext::tr("%1 may not come after %2 in %3")
