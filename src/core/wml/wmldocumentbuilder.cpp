@@ -81,13 +81,19 @@ std::shared_ptr<const WmlDocument> WmlDocumentBuilder::build()
         // A fault in a tag marks the whole tag.
         const int tagStart = int(text.lastIndexOf(QLatin1Char('<'), std::max(0, at - 1)));
         const bool inTag = at > 0 && text[at - 1] == QLatin1Char('>') && tagStart >= start;
+        const bool wrongEndTag = inTag && text.mid(tagStart, 2) == QLatin1String("</") && m_open.size() > 1;
         const int from = bareAmpersand ? ampersand : inTag ? tagStart : std::max(start, at - 1);
-        addError(reader.errorString(), from, std::max(at, from + 1));
+        addError(reader.errorString(), from, std::max(at, from + 1),
+                 bareAmpersand ? WmlParseError::Kind::BareAmpersand
+                 : wrongEndTag ? WmlParseError::Kind::UnclosedElement
+                               : WmlParseError::Kind::Other,
+                 from);
     } else if (reader.hasError()) {
         const int end = int(text.size());
         if (m_open.size() > 1)
             addError(tr("The element <%1> is not closed").arg(m_open.back()->name),
-                     m_open.back()->startTag.start.offset, m_open.back()->startTag.end.offset);
+                     m_open.back()->startTag.start.offset, m_open.back()->startTag.end.offset,
+                     WmlParseError::Kind::UnclosedElement, end);
         else
             addError(tr("The page has no root element"), end, end);
     }
@@ -205,25 +211,38 @@ void WmlDocumentBuilder::locateAttributes(WmlNode *element, const QXmlStreamAttr
             ++valueEnd;
         at = std::min(valueEnd + 1, end);
         WmlAttribute located;
-        located.name = text.mid(nameStart, qsizetype(std::max(0, int(at - nameStart)))).section(QLatin1Char('='), 0, 0).trimmed();
+        located.name = attribute.qualifiedName().toString();
         located.value = attribute.value().toString();
         located.range = range(nameStart, at);
         located.valueRange = range(valueStart, valueEnd);
-        if (located.name != attribute.qualifiedName())
-            located.name = attribute.qualifiedName().toString();
-        element->attributes.append(located);
+        element->attributes.append(std::move(located));
     }
 }
 
-void WmlDocumentBuilder::addError(const QString &message, int start, int end)
+void WmlDocumentBuilder::addError(const QString &message, int start, int end, WmlParseError::Kind kind,
+                                  int closeAt)
 {
     const int size = int(m_document->m_text.size());
     start = std::clamp(start, 0, size);
     end = std::clamp(end, start, size);
-    m_document->m_errors.append(WmlParseError{message, range(start, end)});
+    const QString open = m_open.size() > 1 ? m_open.back()->name : QString();
+    m_document->m_errors.append(WmlParseError{message, range(start, end), kind, open, closeAt});
 }
 
 SourceRange WmlDocumentBuilder::range(int start, int end) const
 {
-    return SourceRange{m_document->positionAt(start), m_document->positionAt(end)};
+    return SourceRange{position(start), position(end)};
+}
+
+SourcePosition WmlDocumentBuilder::position(int offset) const
+{
+    // Tokens come in the order of the text: walking on from the last line
+    // found is cheaper than a search for each.
+    const std::vector<int> &starts = m_document->m_lineStarts;
+    const size_t count = starts.size();
+    if (offset < starts[m_line])
+        return m_document->positionAt(offset);
+    while (m_line + 1 < count && starts[m_line + 1] <= offset)
+        ++m_line;
+    return SourcePosition{int(m_line) + 1, offset - starts[m_line] + 1, offset};
 }
