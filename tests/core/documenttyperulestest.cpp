@@ -6,7 +6,6 @@
 #include "check/documenttype.h"
 #include "common/inifile.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
