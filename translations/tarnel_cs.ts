@@ -437,6 +437,14 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
         <translation>Stránka musí začínat prvkem &lt;wml&gt;, ne %1</translation>
     </message>
     <message>
+        <source>%1 is not a WML element; WML writes it %2</source>
+        <translation>%1 není prvek WML; WML ho píše %2</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute; WML writes it %3</source>
+        <translation>%1 nemá atribut %2; WML ho píše %3</translation>
+    </message>
+    <message>
         <source>%1 is not a WML element</source>
         <translation>%1 není prvek WML</translation>
     </message>

@@ -257,6 +257,10 @@ void DocumentTypeRulesTest::messages_data()
     QTest::newRow("unknown attribute") << v13 << "<p colour=\"red\"/>" << "<p> has no colour attribute";
     QTest::newRow("newer element") << v11 << "<pre/>" << "<pre> came with WML 1.2; this deck is WML 1.1";
     QTest::newRow("unknown element") << v11 << "<p><font/></p>" << "<font> is not a WML element";
+    QTest::newRow("element in capitals") << v11 << "<p><IMG alt=\"a\" src=\"b\"/></p>"
+                                         << "<IMG> is not a WML element; WML writes it <img>";
+    QTest::newRow("attribute in capitals") << v11 << "<p><img ALT=\"a\" src=\"b\"/></p>"
+                                           << "<img> has no ALT attribute; WML writes it alt";
     QTest::newRow("field in card") << v11 << "<select><option/></select>"
                                    << "<select> may not stand directly inside <card>; put it in a <p>";
     QTest::newRow("cell in table") << v11 << "<p><table columns=\"1\"><td/></table></p>"
@@ -301,6 +305,11 @@ void DocumentTypeRulesTest::fixes_data()
                                           << "<do type=\"a\"><go\n  method=\"post\" href=\"\"\n></go></do>";
     QTest::newRow("remove an attribute") << "<p  colour=\"red\" align=\"left\"/>" << "Remove colour"
                                          << "<p align=\"left\"/>";
+    QTest::newRow("element in capitals") << "<P>Hi</P>" << "Write <p>" << "<p>Hi</p>";
+    QTest::newRow("empty element in capitals") << "<p><BR/></p>" << "Write <br>" << "<p><br/></p>";
+    QTest::newRow("nested in capitals") << "<P><B>x</B><P>y</P></P>" << "Write <p>" << "<p><B>x</B><P>y</P></p>";
+    QTest::newRow("attribute in capitals") << "<p><a HREF=\"#x\">x</a></p>" << "Write href"
+                                           << "<p><a href=\"#x\">x</a></p>";
     QTest::newRow("spell a word") << "<p align=\"Center\"/>" << "Write center" << "<p align=\"center\"/>";
     QTest::newRow("spell an event") << "<onevent type=\"onTimer\"><prev/></onevent>" << "Write ontimer"
                                     << "<onevent type=\"ontimer\"><prev/></onevent>";

@@ -39,6 +39,15 @@ QuickFix addition(const QString &text, const WmlNode &element, const QString &na
     return QuickFix{CheckContext::tr("Add %1").arg(attribute), {TextEdit{at, at, QLatin1Char(' ') + attribute}}};
 }
 
+bool hasAttributeInAnyCase(const WmlNode &element, const QString &name)
+{
+    for (const WmlAttribute &attribute : element.attributes) {
+        if (attribute.name.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void attributes(const CheckContext &context)
@@ -57,6 +66,17 @@ void attributes(const CheckContext &context)
                 continue;
             const quint8 versions = DocumentType::attributeVersions(element.name, attribute.name);
             QString message;
+            const QString lower = attribute.name.toLower();
+            if (versions == 0 && lower != attribute.name && elementType->attribute(lower)
+                && !element.hasAttribute(lower)) {
+                const int start = attribute.range.start.offset;
+                context.error(attributeRule, attribute.range,
+                              CheckContext::tr("%1 has no %2 attribute; WML writes it %3")
+                                  .arg(tag(element.name), attribute.name, lower),
+                              QuickFix{CheckContext::tr("Write %1").arg(lower),
+                                       {TextEdit{start, start + int(attribute.name.size()), lower}}});
+                continue;
+            }
             if (versions == 0) {
                 message = CheckContext::tr("%1 has no %2 attribute").arg(tag(element.name), attribute.name);
             } else if (WmlVersions::oldest(versions) > context.version()) {
@@ -85,8 +105,8 @@ void required(const CheckContext &context)
             return;
         for (const AttributeDefinition *definition : elementType->required) {
             const QString name = QLatin1String(definition->name);
-            if (element.hasAttribute(name))
-                continue;
+            if (hasAttributeInAnyCase(element, name))
+                continue; // a wrong case is reported as dtd-attribute
             const QString message = startsWithVowel(name)
                 ? CheckContext::tr("%1 needs an %2 attribute").arg(tag(element.name), name)
                 : CheckContext::tr("%1 needs a %2 attribute").arg(tag(element.name), name);

@@ -64,12 +64,35 @@ bool wrapperTakes(const DocumentType &type, const QString &wrapper, const QStrin
     return wrapper == QLatin1String("card") && wrapperTakes(type, QStringLiteral("p"), child);
 }
 
+// Renames an element written in the wrong case, in its start and end tags.
+QuickFix renaming(const QString &text, const WmlNode &element, const QString &name)
+{
+    QuickFix fix{CheckContext::tr("Write %1").arg(tag(name)), {}};
+    const int start = element.startTag.start.offset + 1;
+    fix.edits.append(TextEdit{start, start + int(element.name.size()), name});
+    const int tagEnd = element.startTag.end.offset;
+    const bool selfClosing = tagEnd >= 2 && text[tagEnd - 2] == QLatin1Char('/');
+    if (!selfClosing) {
+        const int endTag = int(text.lastIndexOf(QLatin1String("</") + element.name, element.range.end.offset - 1));
+        if (endTag >= tagEnd)
+            fix.edits.append(TextEdit{endTag + 2, endTag + 2 + int(element.name.size()), name});
+    }
+    return fix;
+}
+
 void reportUnknown(const CheckContext &context, const WmlNode &element)
 {
     const quint8 versions = DocumentType::elementVersions(element.name);
     if (versions == 0) {
-        context.error(elementRule, element.startTag,
-                      CheckContext::tr("%1 is not a WML element").arg(tag(element.name)));
+        const QString lower = element.name.toLower();
+        if (lower != element.name && DocumentType::of(context.version()).element(lower))
+            context.error(elementRule, element.startTag,
+                          CheckContext::tr("%1 is not a WML element; WML writes it %2")
+                              .arg(tag(element.name), tag(lower)),
+                          renaming(context.document().text(), element, lower));
+        else
+            context.error(elementRule, element.startTag,
+                          CheckContext::tr("%1 is not a WML element").arg(tag(element.name)));
         return;
     }
     const WmlVersion since = WmlVersions::oldest(versions);
