@@ -431,6 +431,149 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     </message>
 </context>
 <context>
+    <name>Checker</name>
+    <message>
+        <source>A deck must start with &lt;wml&gt;, not %1</source>
+        <translation>Stránka musí začínat prvkem &lt;wml&gt;, ne %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a WML element; WML writes it %2</source>
+        <translation>%1 není prvek WML; WML ho píše %2</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute; WML writes it %3</source>
+        <translation>%1 nemá atribut %2; WML ho píše %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a WML element</source>
+        <translation>%1 není prvek WML</translation>
+    </message>
+    <message>
+        <source>%1 came with WML %2; this deck is WML %3</source>
+        <translation>%1 přibyl až ve WML %2; tato stránka je ve WML %3</translation>
+    </message>
+    <message>
+        <source>%1 is not part of WML %2</source>
+        <translation>%1 není součástí WML %2</translation>
+    </message>
+    <message>
+        <source>%1 may not stand inside %2, which must be empty</source>
+        <translation>%1 nesmí stát uvnitř %2, který musí být prázdný</translation>
+    </message>
+    <message>
+        <source>%1 may not stand directly inside %2; put it in a %3</source>
+        <translation>%1 nesmí stát přímo uvnitř %2; vložte ho do %3</translation>
+    </message>
+    <message>
+        <source>%1 may not stand directly inside %2; put it in an %3</source>
+        <translation>%1 nesmí stát přímo uvnitř %2; vložte ho do %3</translation>
+    </message>
+    <message>
+        <source>%1 may not stand inside %2</source>
+        <translation>%1 nesmí stát uvnitř %2</translation>
+    </message>
+    <message>
+        <source>&lt;wml&gt; may not hold text; put it in a &lt;p&gt; inside a &lt;card&gt;</source>
+        <translation>&lt;wml&gt; nesmí obsahovat text; vložte ho do &lt;p&gt; uvnitř &lt;card&gt;</translation>
+    </message>
+    <message>
+        <source>%1 may not hold text; put it in a %2</source>
+        <translation>%1 nesmí obsahovat text; vložte ho do %2</translation>
+    </message>
+    <message>
+        <source>%1 may not hold text; put it in an %2</source>
+        <translation>%1 nesmí obsahovat text; vložte ho do %2</translation>
+    </message>
+    <message>
+        <source>%1 may not hold text</source>
+        <translation>%1 nesmí obsahovat text</translation>
+    </message>
+    <message>
+        <source>%1 may hold only one element; %2 is one too many</source>
+        <translation>%1 smí obsahovat jen jeden prvek; %2 je navíc</translation>
+    </message>
+    <message>
+        <source>%1 may hold only one %2</source>
+        <translation>%1 smí obsahovat jen jeden %2</translation>
+    </message>
+    <message>
+        <source>%1 may not come after %2 in %3</source>
+        <translation>%1 nesmí v %3 následovat po %2</translation>
+    </message>
+    <message>
+        <source>%1 may not come first in %2</source>
+        <translation>%1 nesmí být v %2 první</translation>
+    </message>
+    <message>
+        <source>%1 must contain %2</source>
+        <translation>%1 musí obsahovat %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 nebo %2</translation>
+    </message>
+    <message>
+        <source>%1 must be empty; write &lt;%2/&gt;</source>
+        <translation>%1 musí být prázdný; pište &lt;%2/&gt;</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Odstranit %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Přidat %1</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute</source>
+        <translation>%1 nemá atribut %2</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute in WML %3</source>
+        <translation>%1 nemá ve WML %3 atribut %2</translation>
+    </message>
+    <message>
+        <source>%1 needs an %2 attribute</source>
+        <translation>%1 potřebuje atribut %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a %2 attribute</source>
+        <translation>%1 potřebuje atribut %2</translation>
+    </message>
+    <message>
+        <source>Write %1</source>
+        <translation>Napsat %1</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not &quot;%3&quot;</source>
+        <translation>%1 musí být %2, ne „%3“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an event of %2; use %3</source>
+        <translation>„%1“ není událost prvku %2; použijte %3</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;</source>
+        <translation>%1 musí být celé číslo, ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 must be a number of pixels or a percentage (like 20 or 50%), not &quot;%2&quot;</source>
+        <translation>%1 musí být počet pixelů nebo procento (např. 20 nebo 50%), ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 may not be empty</source>
+        <translation>%1 nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>%1 may hold only letters, digits and . - _ :, not &quot;%2&quot;</source>
+        <translation>%1 smí obsahovat jen písmena, číslice a . - _ :, ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 must start with a letter or _ and hold only letters, digits and . - _ :, not &quot;%2&quot;</source>
+        <translation>%1 musí začínat písmenem nebo _ a obsahovat jen písmena, číslice a . - _ :, ne „%2“</translation>
+    </message>
+</context>
+<context>
     <name>CurlApi</name>
     <message>
         <source>The network library %1 cannot be used: %2</source>
