@@ -2,6 +2,7 @@
 
 #include "checkcontext.h"
 #include "rulesets.h"
+#include "xmlerrorfixes.h"
 
 #include <algorithm>
 
@@ -48,7 +49,8 @@ QList<Diagnostic> check(const WmlDocument &document, const Options &options)
 {
     QList<Diagnostic> diagnostics;
     for (const WmlParseError &error : document.errors())
-        diagnostics.append(Diagnostic{error.range, Severity::Error, QStringLiteral("xml"), error.message, {}});
+        diagnostics.append(Diagnostic{error.range, Severity::Error, QStringLiteral("xml"), error.message,
+                                      XmlErrorFixes::fixFor(error)});
     if (document.isWellFormed()) {
         const WmlVersion version = options.version.value_or(document.version());
         const CheckContext context(document, version, options.device, &diagnostics);

@@ -17,8 +17,16 @@ bool parseVersionName(QStringView name, WmlVersion *version);
 // A well-formedness error of the XML parser.
 struct WmlParseError
 {
+    enum class Kind {
+        Other,
+        BareAmpersand,  // an "&" that starts no entity: range starts at it
+        UnclosedElement // openElement is still open: its end tag belongs at closeAt
+    };
     QString message;
     SourceRange range;
+    Kind kind = Kind::Other;
+    QString openElement;
+    int closeAt = -1;
 };
 
 // One parse of a deck, read by the checker, the binary encoder and the

@@ -81,13 +81,19 @@ std::shared_ptr<const WmlDocument> WmlDocumentBuilder::build()
         // A fault in a tag marks the whole tag.
         const int tagStart = int(text.lastIndexOf(QLatin1Char('<'), std::max(0, at - 1)));
         const bool inTag = at > 0 && text[at - 1] == QLatin1Char('>') && tagStart >= start;
+        const bool wrongEndTag = inTag && text.mid(tagStart, 2) == QLatin1String("</") && m_open.size() > 1;
         const int from = bareAmpersand ? ampersand : inTag ? tagStart : std::max(start, at - 1);
-        addError(reader.errorString(), from, std::max(at, from + 1));
+        addError(reader.errorString(), from, std::max(at, from + 1),
+                 bareAmpersand ? WmlParseError::Kind::BareAmpersand
+                 : wrongEndTag ? WmlParseError::Kind::UnclosedElement
+                               : WmlParseError::Kind::Other,
+                 from);
     } else if (reader.hasError()) {
         const int end = int(text.size());
         if (m_open.size() > 1)
             addError(tr("The element <%1> is not closed").arg(m_open.back()->name),
-                     m_open.back()->startTag.start.offset, m_open.back()->startTag.end.offset);
+                     m_open.back()->startTag.start.offset, m_open.back()->startTag.end.offset,
+                     WmlParseError::Kind::UnclosedElement, end);
         else
             addError(tr("The page has no root element"), end, end);
     }
@@ -215,12 +221,14 @@ void WmlDocumentBuilder::locateAttributes(WmlNode *element, const QXmlStreamAttr
     }
 }
 
-void WmlDocumentBuilder::addError(const QString &message, int start, int end)
+void WmlDocumentBuilder::addError(const QString &message, int start, int end, WmlParseError::Kind kind,
+                                  int closeAt)
 {
     const int size = int(m_document->m_text.size());
     start = std::clamp(start, 0, size);
     end = std::clamp(end, start, size);
-    m_document->m_errors.append(WmlParseError{message, range(start, end)});
+    const QString open = m_open.size() > 1 ? m_open.back()->name : QString();
+    m_document->m_errors.append(WmlParseError{message, range(start, end), kind, open, closeAt});
 }
 
 SourceRange WmlDocumentBuilder::range(int start, int end) const

@@ -22,7 +22,8 @@ private:
     // The attributes of the start tag from start to end, with their ranges,
     // in the order written.
     void locateAttributes(WmlNode *element, const QXmlStreamAttributes &attributes, int start, int end) const;
-    void addError(const QString &message, int start, int end);
+    void addError(const QString &message, int start, int end,
+                  WmlParseError::Kind kind = WmlParseError::Kind::Other, int closeAt = -1);
     SourceRange range(int start, int end) const;
 
     std::shared_ptr<WmlDocument> m_document;
