@@ -39,7 +39,9 @@ void checkDoNames(const CheckContext &context, const WmlNode &place)
         const WmlAttribute *name = element->attribute(u"name");
         const WmlAttribute *type = element->attribute(u"type");
         const WmlAttribute *naming = name ? name : type;
-        const QString value = naming ? naming->value : QString();
+        if (!naming)
+            continue; // a do without a type is the document type's concern
+        const QString value = naming->value;
         const auto first = names.constFind(value);
         if (first == names.constEnd()) {
             names.insert(value, element);
@@ -52,7 +54,7 @@ void checkDoNames(const CheckContext &context, const WmlNode &place)
         message = message.arg(value).arg((*first)->startTag.start.line);
         if (!name)
             message += CheckContext::tr("; a do without a name is named by its type");
-        context.error(QStringLiteral("wml-do-name"), naming ? naming->valueRange : element->startTag, message);
+        context.error(QStringLiteral("wml-do-name"), naming->valueRange, message);
     }
 }
 
