@@ -7,11 +7,6 @@ namespace DeckSize {
 
 namespace {
 
-bool isSpace(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
-
 int utf8Bytes(QChar c)
 {
     const char16_t u = c.unicode();
@@ -30,30 +25,30 @@ int utf8Bytes(QChar c)
 
 int textEstimate(const QString &text)
 {
-    const QStringView view(text);
-    const qsizetype size = view.size();
+    const char16_t *at = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const end = at + text.size();
+    static const char16_t commentOpen[] = u"<!--";
     qint64 bytes = 0;
     bool pendingSpace = false;
-    QChar previous;
-    qsizetype i = 0;
-    while (i < size) {
-        const QChar c = view[i];
-        if (c == QLatin1Char('<') && view.mid(i, 4) == QLatin1StringView("<!--")) {
-            const qsizetype close = view.indexOf(QLatin1StringView("-->"), i + 4);
-            i = close < 0 ? size : close + 3;
+    char16_t previous = 0;
+    while (at < end) {
+        const char16_t c = *at;
+        if (c == u'<' && end - at >= 4 && std::equal(commentOpen, commentOpen + 4, at)) {
+            const qsizetype close = QStringView(at + 4, end).indexOf(QLatin1StringView("-->"));
+            at = close < 0 ? end : at + 4 + close + 3;
             continue;
         }
-        if (isSpace(c)) {
+        if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n') {
             pendingSpace = true;
-            ++i;
+            ++at;
             continue;
         }
-        if (pendingSpace && !previous.isNull() && !(previous == QLatin1Char('>') && c == QLatin1Char('<')))
+        if (pendingSpace && previous != 0 && !(previous == u'>' && c == u'<'))
             ++bytes;
         pendingSpace = false;
-        bytes += utf8Bytes(c);
+        bytes += utf8Bytes(QChar(c));
         previous = c;
-        ++i;
+        ++at;
     }
     return int(std::min<qint64>(bytes, std::numeric_limits<int>::max()));
 }

@@ -21,6 +21,13 @@ DeckText::DeckText(const QString &source, int start, int end)
 {
     start = std::clamp(start, 0, int(source.size()));
     end = std::clamp(end, start, int(source.size()));
+    const QStringView slice = QStringView(source).mid(start, end - start);
+    if (!slice.contains(QLatin1Char('&')) && !slice.contains(QLatin1Char('<'))) {
+        m_characters = slice.toString();
+        m_plain = true;
+        m_base = start;
+        return;
+    }
     m_characters.reserve(end - start);
     m_starts.reserve(size_t(end - start));
     m_ends.reserve(size_t(end - start));
@@ -119,6 +126,9 @@ bool listed(std::initializer_list<ElementAttributes> table, QStringView element,
 
 bool isHref(QStringView element, QStringView attribute)
 {
+    if (attribute != QLatin1StringView("href") && attribute != QLatin1StringView("src")
+        && !attribute.startsWith(QLatin1StringView("on")))
+        return false;
     return listed({{"card", {"onenterforward", "onenterbackward", "ontimer"}},
                    {"template", {"onenterforward", "onenterbackward", "ontimer"}},
                    {"go", {"href"}},

@@ -21,14 +21,17 @@ public:
     const QString &characters() const { return m_characters; }
     int size() const { return int(m_characters.size()); }
     // Where character i starts and ends in the source.
-    int sourceStart(int i) const { return m_starts[size_t(i)]; }
-    int sourceEnd(int i) const { return m_ends[size_t(i)]; }
+    int sourceStart(int i) const { return m_plain ? m_base + i : m_starts[size_t(i)]; }
+    int sourceEnd(int i) const { return m_plain ? m_base + i + 1 : m_ends[size_t(i)]; }
 
 private:
     void append(QChar c, int start, int end);
     void appendCode(char32_t code, int start, int end);
 
     QString m_characters;
+    // Without references, CDATA or comments each character is itself.
+    bool m_plain = false;
+    int m_base = 0;
     std::vector<int> m_starts;
     std::vector<int> m_ends;
 };

@@ -76,8 +76,8 @@ private:
             break;
         case Problem::Kind::Unclosed: {
             std::optional<QuickFix> fix;
-            const QStringView inside = QStringView(problem.written).mid(2);
-            if (VariableSyntax::isVariableName(inside.section(QLatin1Char(':'), 0, 0).toString())) {
+            const QString inside = problem.written.mid(2);
+            if (VariableSyntax::isVariableName(inside.section(QLatin1Char(':'), 0, 0))) {
                 const int at = problem.end > problem.start ? text.sourceEnd(problem.end - 1) : text.sourceStart(problem.start);
                 fix = QuickFix{CheckContext::tr("Close it with )"), {TextEdit{at, at, QStringLiteral(")")}}};
             }
