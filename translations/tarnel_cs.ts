@@ -440,6 +440,10 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
 <context>
     <name>Checker</name>
     <message>
+        <source>Variables cannot be used in the &quot;%1&quot; attribute: its value is fixed in the deck</source>
+        <translation>V atributu „%1“ nelze použít proměnné: jeho hodnota je v balíčku pevná</translation>
+    </message>
+    <message>
         <source>Variables cannot be used in the &quot;%1&quot; attribute; write $$ for a dollar sign</source>
         <translation>V atributu „%1“ nelze použít proměnné; znak dolaru pište jako $$</translation>
     </message>

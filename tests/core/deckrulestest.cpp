@@ -8,7 +8,9 @@
 #include "check/variablesyntax.h"
 #include "wml/wmldocument.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 #include <algorithm>
 
@@ -163,6 +165,9 @@ private slots:
             << deck("<card><do type=\"x-$$(t)\"><prev/></do><p/></card>") << QStringList{};
         QTest::newRow("variable in CDATA section of text") << card("<![CDATA[$(a]]>")
                                                           << QStringList{"3:31: error: wml-variable"};
+        QTest::newRow("variables in name tokens")
+            << deck("<card id=\"c$x\"><p><input name=\"$(n)\"/></p></card>")
+            << QStringList{"3:17: error: wml-variable", "3:37: error: wml-variable"};
         QTest::newRow("input name that no variable can read")
             << card("<input name=\"first-name\"/>") << QStringList{"3:35: warning: wml-variable"};
         QTest::newRow("setvar with a bad name") << card("<anchor>x<go href=\"#c\"><setvar name=\"1a\" value=\"b\"/></go></anchor>")
@@ -358,6 +363,40 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, bytes);
         QCOMPARE(DeckSize::textEstimate(text), bytes);
+    }
+
+    // The published decks under tests/data/check/real report the same deck
+    // and device problems whichever WML version they are checked against.
+    void realDecksAcrossVersions_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir real(QStringLiteral(TARNEL_SOURCE_DIR "/tests/data/check/real"));
+        const QStringList decks = real.entryList({QStringLiteral("*.wml")}, QDir::Files, QDir::Name);
+        QVERIFY(decks.size() >= 20);
+        for (const QString &name : decks)
+            QTest::newRow(qPrintable(name)) << real.filePath(name);
+    }
+    void realDecksAcrossVersions()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        WmlDocument::Options options;
+        options.actualEncoding = "UTF-8";
+        const auto document = WmlDocument::parse(QString::fromUtf8(file.readAll()), options);
+        QFile expectedFile(path.left(path.size() - 4) + QStringLiteral(".expected"));
+        QStringList expected;
+        if (expectedFile.open(QIODevice::ReadOnly)) {
+            for (const QString &line : QString::fromUtf8(expectedFile.readAll()).split(QLatin1Char('\n'))) {
+                if (line.contains(QLatin1String(": wml-")) || line.contains(QLatin1String(": device-")))
+                    expected << line.trimmed();
+            }
+        }
+        for (const WmlVersion version : {WmlVersion::Wml11, WmlVersion::Wml12, WmlVersion::Wml13}) {
+            Checker::Options checkOptions;
+            checkOptions.version = version;
+            QCOMPARE(lines(Checker::check(*document, checkOptions)), expected);
+        }
     }
 
     void megabyteDeckChecksQuickly()

@@ -173,4 +173,20 @@ bool isPlainCdata(QStringView element, QStringView attribute)
                   element, attribute);
 }
 
+bool isNameToken(QStringView element, QStringView attribute)
+{
+    return listed({{nullptr, {"id", "xml:lang"}},
+                   {"card", {"newcontext", "ordered"}},
+                   {"do", {"name", "optional"}},
+                   {"go", {"sendreferer", "method", "cache-control"}},
+                   {"input", {"name", "type", "emptyok", "size", "maxlength", "tabindex"}},
+                   {"select", {"name", "iname", "multiple", "tabindex"}},
+                   {"timer", {"name"}},
+                   {"table", {"columns"}},
+                   {"p", {"align", "mode"}},
+                   {"img", {"align"}},
+                   {"meta", {"forua"}}},
+                  element, attribute);
+}
+
 } // namespace DeckAttributes

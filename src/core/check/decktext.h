@@ -57,4 +57,7 @@ bool isHref(QStringView element, QStringView attribute);
 // written $$ (WML 1.3, 10.3.5). Name tokens, ids and enumerations are the
 // document type's concern.
 bool isPlainCdata(QStringView element, QStringView attribute);
+// Whether it takes a name, a number or one of fixed words (ID, NMTOKEN and
+// enumerations), where no dollar sign fits.
+bool isNameToken(QStringView element, QStringView attribute);
 } // namespace DeckAttributes

@@ -51,6 +51,20 @@ public:
         }
     }
 
+    // A name token: a reference cannot be used at all; a lone or doubled
+    // dollar sign is the document type's concern.
+    void readNameToken(int start, int end, const QString &attribute) const
+    {
+        const DeckText text(m_context.document().text(), start, end);
+        const VariableSyntax::Scan scan = VariableSyntax::scan(text.characters());
+        for (const VariableSyntax::Reference &reference : scan.references) {
+            m_context.error(QStringLiteral("wml-variable"), range(text, reference.start, reference.end),
+                            CheckContext::tr("Variables cannot be used in the \"%1\" attribute: its value is fixed "
+                                             "in the deck")
+                                .arg(attribute));
+        }
+    }
+
 private:
     SourceRange range(const DeckText &text, int start, int end) const
     {
@@ -123,6 +137,8 @@ void readElement(const VariableReader &reader, const WmlNode &element)
             reader.readAllowed(attribute.valueRange.start.offset, attribute.valueRange.end.offset);
         else if (DeckAttributes::isPlainCdata(element.name, attribute.name))
             reader.readForbidden(attribute.valueRange.start.offset, attribute.valueRange.end.offset, attribute.name);
+        else if (DeckAttributes::isNameToken(element.name, attribute.name))
+            reader.readNameToken(attribute.valueRange.start.offset, attribute.valueRange.end.offset, attribute.name);
     }
     for (const WmlNode &child : element.children) {
         if (child.isText()) {
