@@ -7,6 +7,8 @@
 #include "editor/highlightexport.h"
 #include "editor/wmlhighlighter.h"
 
+#include "clioutput.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,13 +18,7 @@
 namespace {
 
 constexpr int exitUnreadable = 1;
-constexpr int exitUsage = 2;
-
-void writeTo(FILE *stream, const QByteArray &bytes)
-{
-    fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    fflush(stream);
-}
+using CliOutput::exitUsage;
 
 } // namespace
 
@@ -42,16 +38,16 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("FILE.wml"), QStringLiteral("The page to colour."));
 
     if (!parser.parse(QCoreApplication::arguments())) {
-        writeTo(stderr, (parser.errorText() + QLatin1Char('\n') + parser.helpText()).toLocal8Bit());
+        CliOutput::write(stderr, (parser.errorText() + QLatin1Char('\n') + parser.helpText()).toLocal8Bit());
         return exitUsage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        writeTo(stdout, parser.helpText().toLocal8Bit());
+        CliOutput::write(stdout, parser.helpText().toLocal8Bit());
         return 0;
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
-        writeTo(stderr, (QStringLiteral("Expected exactly one file.\n") + parser.helpText()).toLocal8Bit());
+        CliOutput::write(stderr, (QStringLiteral("Expected exactly one file.\n") + parser.helpText()).toLocal8Bit());
         return exitUsage;
     }
 
@@ -59,14 +55,14 @@ int main(int argc, char **argv)
     try {
         lines = LineBreaks::split(DocumentFile::load(files.first()).text);
     } catch (const TarnelError &error) {
-        writeTo(stderr, (errorDisplayText(error.text()) + QLatin1Char('\n')).toLocal8Bit());
+        CliOutput::write(stderr, (errorDisplayText(error.text()) + QLatin1Char('\n')).toLocal8Bit());
         return exitUnreadable;
     }
 
     const TwmlHighlighter highlighter;
     if (parser.isSet(runsOption))
-        writeTo(stdout, HighlightExport::runsText(highlighter, lines));
+        CliOutput::write(stdout, HighlightExport::runsText(highlighter, lines));
     else
-        writeTo(stdout, HighlightExport::htmlPage(highlighter, lines, QFileInfo(files.first()).fileName()));
+        CliOutput::write(stdout, HighlightExport::htmlPage(highlighter, lines, QFileInfo(files.first()).fileName()));
     return 0;
 }

@@ -9,6 +9,8 @@
 #include "preview/deviceskin.h"
 #include "preview/previewroad.h"
 
+#include "clioutput.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -19,18 +21,11 @@
 namespace {
 
 constexpr int exitFailure = 1;
-constexpr int exitUsage = 2;
-
-void writeTo(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    fflush(stream);
-}
+using CliOutput::exitUsage;
 
 int fail(const QString &message)
 {
-    writeTo(stderr, QStringLiteral("tarnel-preview: ") + message + QLatin1Char('\n'));
+    CliOutput::write(stderr, QStringLiteral("tarnel-preview: ") + message + QLatin1Char('\n'));
     return exitFailure;
 }
 
@@ -56,11 +51,11 @@ int main(int argc, char **argv)
     if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 2) {
         const QString problem = parser.errorText().isEmpty() ? QStringLiteral("a deck and a folder are needed")
                                                              : parser.errorText();
-        writeTo(stderr, problem + QLatin1Char('\n') + parser.helpText());
+        CliOutput::write(stderr, problem + QLatin1Char('\n') + parser.helpText());
         return exitUsage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        writeTo(stdout, parser.helpText());
+        CliOutput::write(stdout, parser.helpText());
         return 0;
     }
     const QString deck = parser.positionalArguments().at(0);
@@ -81,7 +76,7 @@ int main(int argc, char **argv)
         request.light = light;
         const PreviewPages::Result result = PreviewRoad::run(model, request, buffer);
         for (const QString &name : result.cardNames)
-            writeTo(stdout, name + QLatin1Char('\n'));
+            CliOutput::write(stdout, name + QLatin1Char('\n'));
     } catch (const TarnelError &error) {
         return fail(error.text());
     }

@@ -211,13 +211,11 @@ void WmlDocumentBuilder::locateAttributes(WmlNode *element, const QXmlStreamAttr
             ++valueEnd;
         at = std::min(valueEnd + 1, end);
         WmlAttribute located;
-        located.name = text.mid(nameStart, qsizetype(std::max(0, int(at - nameStart)))).section(QLatin1Char('='), 0, 0).trimmed();
+        located.name = attribute.qualifiedName().toString();
         located.value = attribute.value().toString();
         located.range = range(nameStart, at);
         located.valueRange = range(valueStart, valueEnd);
-        if (located.name != attribute.qualifiedName())
-            located.name = attribute.qualifiedName().toString();
-        element->attributes.append(located);
+        element->attributes.append(std::move(located));
     }
 }
 
@@ -233,5 +231,18 @@ void WmlDocumentBuilder::addError(const QString &message, int start, int end, Wm
 
 SourceRange WmlDocumentBuilder::range(int start, int end) const
 {
-    return SourceRange{m_document->positionAt(start), m_document->positionAt(end)};
+    return SourceRange{position(start), position(end)};
+}
+
+SourcePosition WmlDocumentBuilder::position(int offset) const
+{
+    // Tokens come in the order of the text: walking on from the last line
+    // found is cheaper than a search for each.
+    const std::vector<int> &starts = m_document->m_lineStarts;
+    const size_t count = starts.size();
+    if (offset < starts[m_line])
+        return m_document->positionAt(offset);
+    while (m_line + 1 < count && starts[m_line + 1] <= offset)
+        ++m_line;
+    return SourcePosition{int(m_line) + 1, offset - starts[m_line] + 1, offset};
 }

@@ -25,7 +25,9 @@ private:
     void addError(const QString &message, int start, int end,
                   WmlParseError::Kind kind = WmlParseError::Kind::Other, int closeAt = -1);
     SourceRange range(int start, int end) const;
+    SourcePosition position(int offset) const;
 
     std::shared_ptr<WmlDocument> m_document;
     std::vector<WmlNode *> m_open; // the elements not yet closed, innermost last
+    mutable size_t m_line = 0;     // the line position() found last
 };

@@ -1,0 +1,347 @@
+#include "wbxmlwriter.h"
+
+#include "wmltokens.h"
+
+#include "wml/wmlvariables.h"
+
+#include <QHash>
+#include <QSet>
+#include <vector>
+
+namespace WbxmlWriter {
+
+namespace {
+
+using WmlVariables::Conversion;
+
+// One piece of the body before the string table is settled.
+struct Item
+{
+    enum class Kind { Byte, String, Variable, Literal };
+    Kind kind = Kind::Byte;
+    unsigned char byte = 0;  // Byte: the token; Variable: 0, 1 or 2; Literal: the literal token
+    QByteArray text;         // String, Variable, Literal: UTF-8 without terminator
+};
+
+void appendMultiByte(QByteArray *out, quint32 value)
+{
+    unsigned char bytes[5];
+    int count = 0;
+    do {
+        bytes[count++] = value & 0x7F;
+        value >>= 7;
+    } while (value);
+    while (count > 1)
+        out->append(char(bytes[--count] | 0x80));
+    out->append(char(bytes[0]));
+}
+
+int multiByteLength(quint32 value)
+{
+    int length = 1;
+    while (value >>= 7)
+        ++length;
+    return length;
+}
+
+bool isXmlSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+QString collapsedSpace(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    bool inSpace = false;
+    for (const QChar c : text) {
+        if (isXmlSpace(c)) {
+            if (!inSpace)
+                out += QLatin1Char(' ');
+            inSpace = true;
+        } else {
+            out += c;
+            inSpace = false;
+        }
+    }
+    return out;
+}
+
+// Elements whose content is elements only: white space between them means nothing.
+bool holdsNoText(const QString &element)
+{
+    static const QSet<QString> names{"wml", "head", "template", "card", "do", "go", "prev", "refresh", "onevent",
+                                     "select", "optgroup", "access", "meta", "setvar", "postfield", "timer",
+                                     "tr", "table", "noop"};
+    return names.contains(element);
+}
+
+bool isHrefAttribute(const QString &name)
+{
+    static const QSet<QString> names{"href", "src", "onenterforward", "onenterbackward", "ontimer", "onpick"};
+    return names.contains(name);
+}
+
+// Attributes whose values are names, numbers or keywords: no variables.
+bool takesVariables(const QString &element, const QString &attribute)
+{
+    static const QSet<QString> plain{"id", "class", "xml:lang", "xml:space", "type", "iname", "format",
+                                     "emptyok", "size", "maxlength", "tabindex", "columns", "align", "mode",
+                                     "method", "ordered", "multiple", "optional", "newcontext", "sendreferer",
+                                     "forua", "cache-control", "http-equiv", "scheme", "domain", "path",
+                                     "accept-charset", "enctype", "height", "width", "hspace", "vspace"};
+    if (attribute == QLatin1String("name"))
+        return element == QLatin1String("postfield") || element == QLatin1String("setvar");
+    return !plain.contains(attribute);
+}
+
+class Encoder
+{
+public:
+    explicit Encoder(const WmlDocument &document) : m_document(document) {}
+
+    QByteArray encode()
+    {
+        if (const WmlNode *root = m_document.root())
+            element(*root, false);
+        return assemble();
+    }
+
+private:
+    void byte(unsigned char token) { m_items.push_back(Item{Item::Kind::Byte, token, {}}); }
+
+    void string(const QString &text)
+    {
+        if (text.isEmpty())
+            return;
+        if (!m_items.empty() && m_items.back().kind == Item::Kind::String)
+            m_items.back().text += text.toUtf8();
+        else
+            m_items.push_back(Item{Item::Kind::String, 0, text.toUtf8()});
+    }
+
+    void variable(const WmlVariables::Piece &piece, bool href)
+    {
+        unsigned char kind = 2;
+        switch (piece.conversion) {
+        case Conversion::Escape:
+            kind = 0;
+            break;
+        case Conversion::Unescape:
+            kind = 1;
+            break;
+        case Conversion::NoEscape:
+            kind = 2;
+            break;
+        case Conversion::None:
+            kind = href ? 0 : 2;
+            break;
+        }
+        m_items.push_back(Item{Item::Kind::Variable, kind, piece.text.toUtf8()});
+    }
+
+    void literal(unsigned char token, const QString &name)
+    {
+        m_items.push_back(Item{Item::Kind::Literal, token, name.toUtf8()});
+    }
+
+    // Text of an element or attribute value, with its variables.
+    void textWithVariables(const QString &text, bool href, bool attributeValue)
+    {
+        for (const WmlVariables::Piece &piece : WmlVariables::split(text)) {
+            if (piece.kind == WmlVariables::Piece::Kind::Variable)
+                variable(piece, href);
+            else if (attributeValue)
+                valueText(piece.text);
+            else
+                string(piece.text);
+        }
+    }
+
+    // Attribute value text, with value tokens where they save bytes.
+    void valueText(const QString &text)
+    {
+        qsizetype pending = 0;
+        qsizetype at = 0;
+        while (at < text.size()) {
+            const WmlTokens::AttributeValue *token = WmlTokens::attributeValueAt(QStringView(text).mid(at));
+            if (token) {
+                const qsizetype length = qsizetype(qstrlen(token->text));
+                const bool textFollows = at + length < text.size();
+                // The token costs one byte; cutting the string costs two more.
+                if (length - 1 - (textFollows && at > pending ? 2 : 0) > 0) {
+                    string(text.mid(pending, at - pending));
+                    byte(token->token);
+                    at += length;
+                    pending = at;
+                    continue;
+                }
+            }
+            ++at;
+        }
+        string(text.mid(pending));
+    }
+
+    void attribute(const QString &elementName, const WmlAttribute &attribute)
+    {
+        const bool vdata = takesVariables(elementName, attribute.name);
+        QString value = attribute.value;
+        if (!vdata)
+            value.replace(QLatin1String("$$"), QLatin1String("$"));
+        const WmlTokens::AttributeStart *start = WmlTokens::attributeStart(attribute.name, value);
+        if (start) {
+            byte(start->token);
+            value = value.mid(qsizetype(qstrlen(start->prefix)));
+        } else {
+            literal(WmlTokens::Literal, attribute.name);
+        }
+        if (vdata)
+            textWithVariables(value, isHrefAttribute(attribute.name), true);
+        else
+            valueText(value);
+    }
+
+    void element(const WmlNode &node, bool inPre)
+    {
+        inPre = inPre || node.name == QLatin1String("pre");
+        const unsigned char token = WmlTokens::tagToken(node.name);
+        const bool hasAttributes = !node.attributes.isEmpty();
+        bool hasContent = false;
+        for (const WmlNode &child : node.children)
+            hasContent = hasContent || child.isElement() || !dropped(node, child, inPre);
+        const unsigned char flags = (hasAttributes ? WmlTokens::hasAttributes : 0)
+                                    | (hasContent ? WmlTokens::hasContent : 0);
+        if (token) {
+            byte(token | flags);
+        } else {
+            const unsigned char literalToken = hasAttributes && hasContent ? WmlTokens::LiteralAc
+                                               : hasAttributes           ? WmlTokens::LiteralA
+                                               : hasContent              ? WmlTokens::LiteralC
+                                                                         : WmlTokens::Literal;
+            literal(literalToken, node.name);
+        }
+        if (hasAttributes) {
+            for (const WmlAttribute &attribute : node.attributes)
+                this->attribute(node.name, attribute);
+            byte(WmlTokens::End);
+        }
+        if (!hasContent)
+            return;
+        for (const WmlNode &child : node.children) {
+            if (child.isElement())
+                element(child, inPre);
+            else if (!dropped(node, child, inPre))
+                textWithVariables(inPre ? child.text : collapsedSpace(child.text), false, false);
+        }
+        byte(WmlTokens::End);
+    }
+
+    static bool dropped(const WmlNode &parent, const WmlNode &child, bool inPre)
+    {
+        return child.isText() && (child.text.isEmpty() || (!inPre && child.isWhitespace() && holdsNoText(parent.name)));
+    }
+
+    QByteArray assemble()
+    {
+        // Settle the string table: in order of first use, a string goes in
+        // when that is cheaper than writing it inline every time.
+        QHash<QByteArray, int> uses;
+        for (const Item &item : m_items) {
+            if (item.kind != Item::Kind::Byte)
+                ++uses[item.text];
+        }
+        QHash<QByteArray, quint32> offsets;
+        QByteArray table;
+        for (const Item &item : m_items) {
+            if (item.kind == Item::Kind::Byte || offsets.contains(item.text))
+                continue;
+            const int n = uses.value(item.text);
+            const int length = int(item.text.size());
+            const int inlineCost = n * (length + 2);
+            const int tableCost = length + 1 + n * (1 + multiByteLength(quint32(table.size())));
+            if (item.kind == Item::Kind::Literal || tableCost < inlineCost) {
+                offsets.insert(item.text, quint32(table.size()));
+                table += item.text;
+                table += '\0';
+            }
+        }
+
+        const WmlVersion version = m_document.version();
+        QByteArray out;
+        out.append(char(wbxmlVersion(version)));
+        appendMultiByte(&out, publicId(version));
+        appendMultiByte(&out, 106); // UTF-8
+        appendMultiByte(&out, quint32(table.size()));
+        out += table;
+        for (const Item &item : m_items) {
+            const auto offset = offsets.constFind(item.text);
+            const bool inTable = item.kind != Item::Kind::Byte && offset != offsets.constEnd();
+            switch (item.kind) {
+            case Item::Kind::Byte:
+                out.append(char(item.byte));
+                break;
+            case Item::Kind::Literal:
+                out.append(char(item.byte));
+                appendMultiByte(&out, *offset);
+                break;
+            case Item::Kind::String:
+                out.append(char(inTable ? WmlTokens::StrT : WmlTokens::StrI));
+                if (inTable) {
+                    appendMultiByte(&out, *offset);
+                } else {
+                    out += item.text;
+                    out += '\0';
+                }
+                break;
+            case Item::Kind::Variable:
+                out.append(char((inTable ? WmlTokens::ExtT0 : WmlTokens::ExtI0) + item.byte));
+                if (inTable) {
+                    appendMultiByte(&out, *offset);
+                } else {
+                    out += item.text;
+                    out += '\0';
+                }
+                break;
+            }
+        }
+        return out;
+    }
+
+    const WmlDocument &m_document;
+    std::vector<Item> m_items;
+};
+
+} // namespace
+
+unsigned char wbxmlVersion(WmlVersion version)
+{
+    switch (version) {
+    case WmlVersion::Wml11:
+        return 0x01;
+    case WmlVersion::Wml12:
+        return 0x02;
+    case WmlVersion::Wml13:
+        return 0x03;
+    }
+    return 0x03;
+}
+
+unsigned char publicId(WmlVersion version)
+{
+    switch (version) {
+    case WmlVersion::Wml11:
+        return 0x04;
+    case WmlVersion::Wml12:
+        return 0x09;
+    case WmlVersion::Wml13:
+        return 0x0A;
+    }
+    return 0x01;
+}
+
+QByteArray encode(const WmlDocument &document)
+{
+    return Encoder(document).encode();
+}
+
+} // namespace WbxmlWriter
