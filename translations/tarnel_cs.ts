@@ -640,8 +640,12 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
         <translation>Zakódovat URL</translation>
     </message>
     <message>
-        <source>The deck is about %1 bytes (its text without comments and spaces; the compiled deck is smaller), and the %2 takes decks up to %3 bytes</source>
-        <translation>Balíček má asi %1 bajtů (jeho text bez komentářů a mezer; přeložený balíček je menší) a %2 přijme balíčky nejvýš o %3 bajtech</translation>
+        <source>The deck is about %1 bytes of text, far more than the %2 takes compiled (%3 bytes)</source>
+        <translation>Balíček má asi %1 bajtů textu, mnohem víc, než %2 přijme v přeloženém tvaru (%3 bajtů)</translation>
+    </message>
+    <message>
+        <source>The compiled deck is %1 bytes, and the %2 takes decks up to %3 bytes</source>
+        <translation>Přeložený balíček má %1 bajtů a %2 přijme balíčky nejvýš o %3 bajtech</translation>
     </message>
     <message>
         <source>The picture is %1 pixels wide; the %2 shows up to %3</source>
