@@ -110,7 +110,8 @@ private slots:
             << deck("<card id=\"a\"><p/></card><card id=\"a\"><p/></card>") << QStringList{"3:40: error: wml-card-id"};
         QTest::newRow("link to a missing card") << card("<a href=\"#menu\">m</a>") << QStringList{"3:31: warning: wml-link-target"};
         QTest::newRow("links that cannot be judged here")
-            << card("<a href=\"#$(c)\">a</a><a href=\"other.wml#menu\">b</a><a href=\"#c\">c</a>") << QStringList{};
+            << card("<a href=\"#$(c)\">a</a><a href=\"other.wml#menu\">b</a><a href=\"#c\">c</a><a href=\"#%63\">c</a>")
+            << QStringList{};
         QTest::newRow("card events and onpick link to cards")
             << deck("<card id=\"a\" ontimer=\"#x\" onenterforward=\"#a\"><timer value=\"5\"/><p><select name=\"s\">"
                     "<option onpick=\"#y\">o</option></select></p></card>")
@@ -253,6 +254,12 @@ private slots:
         QVERIFY(diagnostic && diagnostic->fix);
         QVERIFY(applied(text, *diagnostic->fix).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
         QVERIFY(diagnostic->message.contains(QLatin1String("ISO-8859-1")));
+
+        const QString undeclared = prologue13 + QString::fromUtf8("<wml><card><p>Příliš</p></card></wml>");
+        const QList<Diagnostic> missing = check(undeclared, "windows-1250");
+        const Diagnostic *declare = firstOf(missing, QStringLiteral("wml-encoding"));
+        QVERIFY(declare && declare->fix);
+        QVERIFY(applied(undeclared, *declare->fix).startsWith("<?xml version=\"1.0\" encoding=\"windows-1250\"?>\n"));
     }
 
     void deviceLimits_data()

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QUrl>
 
 // Cards: unique ids, and links within the deck that lead to a card.
 
@@ -55,7 +56,7 @@ void linkTargets(const CheckContext &context)
                 || element.name == QLatin1String("img") || attribute.value.contains(QLatin1Char('$')))
                 continue;
             const QString fragment = attribute.value.mid(1);
-            if (ids.contains(fragment))
+            if (ids.contains(fragment) || ids.contains(QUrl::fromPercentEncoding(fragment.toUtf8())))
                 continue;
             // Not a fault of the document itself (WML has no rule for it), but
             // the phone fails the task when it follows the link.
