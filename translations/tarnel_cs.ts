@@ -440,6 +440,10 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
 <context>
     <name>Checker</name>
     <message>
+        <source>The DOCTYPE has no public identifier, so it names no WML version</source>
+        <translation>DOCTYPE nemá veřejný identifikátor, takže neuvádí žádnou verzi WML</translation>
+    </message>
+    <message>
         <source>Variables cannot be used in the &quot;%1&quot; attribute: its value is fixed in the deck</source>
         <translation>V atributu „%1“ nelze použít proměnné: jeho hodnota je v balíčku pevná</translation>
     </message>

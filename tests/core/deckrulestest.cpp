@@ -93,6 +93,9 @@ private slots:
                                           << QStringList{"3:39: error: wml-variable"};
         QTest::newRow("variable in do type") << deck("<card><do type=\"x-$(t)\"><prev/></do><p/></card>")
                                              << QStringList{"3:24: error: wml-variable"};
+        QTest::newRow("lone dollar in meta content")
+            << deck("<head><meta name=\"price\" content=\"5 $\"/></head><card><p/></card>")
+            << QStringList{"3:42: warning: wml-variable"};
         QTest::newRow("escaped dollar in do type is fine")
             << deck("<card><do type=\"x-$$(t)\"><prev/></do><p/></card>") << QStringList{};
         QTest::newRow("variable in CDATA section of text") << card("<![CDATA[$(a]]>")
@@ -187,6 +190,9 @@ private slots:
         QTest::newRow("no prologue") << body << QByteArray() << QStringList{"1:1: warning: wml-prologue"};
         QTest::newRow("no DOCTYPE") << "<?xml version=\"1.0\"?>" + body << QByteArray()
                                     << QStringList{"1:22: warning: wml-prologue"};
+        QTest::newRow("DOCTYPE without public identifier")
+            << "<?xml version=\"1.0\"?>\n<!DOCTYPE wml SYSTEM \"wml13.dtd\">" + body << QByteArray()
+            << QStringList{"2:1: warning: wml-prologue"};
         QTest::newRow("unknown public identifier")
             << "<?xml version=\"1.0\"?>\n<!DOCTYPE wml PUBLIC \"-//WAPFORUM//DTD WML 2.0//EN\" \"x.dtd\">" + body
             << QByteArray() << QStringList{"2:1: warning: wml-prologue"};

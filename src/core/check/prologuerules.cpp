@@ -75,6 +75,8 @@ void prologue(const CheckContext &context)
     context.warning(id, where,
                     document.doctypeName() != QLatin1String("wml")
                         ? CheckContext::tr("The DOCTYPE names \"%1\" as the root element, not wml").arg(document.doctypeName())
+                    : document.publicId().isEmpty()
+                        ? CheckContext::tr("The DOCTYPE has no public identifier, so it names no WML version")
                         : CheckContext::tr("The DOCTYPE names no WML version: \"%1\" is not a WML public identifier")
                               .arg(document.publicId()),
                     QuickFix{CheckContext::tr("Write the WML %1 DOCTYPE").arg(versionName(version)),

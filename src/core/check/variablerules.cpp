@@ -44,7 +44,8 @@ public:
         for (const Problem &problem : scan.problems) {
             if (problem.kind == Problem::Kind::DeprecatedConversion)
                 continue; // reported as a reference above
-            m_context.error(QStringLiteral("wml-variable"), range(text, problem.start, problem.end),
+            const Severity severity = problem.kind == Problem::Kind::LoneDollar ? Severity::Warning : Severity::Error;
+            m_context.report(severity, QStringLiteral("wml-variable"), range(text, problem.start, problem.end),
                             CheckContext::tr("Write $$ for a dollar sign: the \"%1\" attribute cannot hold variables")
                                 .arg(attribute),
                             doubleDollar(text, problem.start));
