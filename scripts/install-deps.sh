@@ -16,6 +16,7 @@ packages=(
   python3 python3-pyftpdlib
   poppler-utils
   xdotool
+  libwbxml2-utils
 )
 
 missing=()

@@ -206,8 +206,8 @@ private:
             if (token == WmlTokens::Literal) {
                 name = tableString(multiByte());
             } else if (const WmlTokens::AttributeStart *start = WmlTokens::attributeStart(token)) {
-                name = QString::fromLatin1(start->name);
-                value = xmlEscaped(QString::fromLatin1(start->prefix), true);
+                name = QString(start->name);
+                value = xmlEscaped(QString(start->prefix), true);
             } else if (token == WmlTokens::SwitchPage) {
                 throw Broken{tr("The deck uses a code page WML does not have")};
             } else {
@@ -219,7 +219,7 @@ private:
                 if (inlineData(token, &value, true, href))
                     continue;
                 if (const WmlTokens::AttributeValue *known = WmlTokens::attributeValue(token))
-                    value += xmlEscaped(QString::fromLatin1(known->text), true);
+                    value += xmlEscaped(QString(known->text), true);
                 else
                     throw Broken{tr("Unknown attribute value token 0x%1").arg(token, 2, 16, QLatin1Char('0'))};
             }

@@ -166,7 +166,7 @@ private:
         while (at < text.size()) {
             const WmlTokens::AttributeValue *token = WmlTokens::attributeValueAt(QStringView(text).mid(at));
             if (token) {
-                const qsizetype length = qsizetype(qstrlen(token->text));
+                const qsizetype length = token->text.size();
                 const bool textFollows = at + length < text.size();
                 // The token costs one byte; cutting the string costs two more.
                 if (length - 1 - (textFollows && at > pending ? 2 : 0) > 0) {
@@ -191,7 +191,7 @@ private:
         const WmlTokens::AttributeStart *start = WmlTokens::attributeStart(attribute.name, value);
         if (start) {
             byte(start->token);
-            value = value.mid(qsizetype(qstrlen(start->prefix)));
+            value = value.mid(start->prefix.size());
         } else {
             literal(WmlTokens::Literal, attribute.name);
         }

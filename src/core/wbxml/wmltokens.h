@@ -35,14 +35,14 @@ constexpr unsigned char hasContent = 0x40;
 
 struct AttributeStart
 {
-    const char *name;
-    const char *prefix; // "" for the name alone
+    QLatin1String name;
+    QLatin1String prefix; // empty for the name alone
     unsigned char token;
 };
 
 struct AttributeValue
 {
-    const char *text;
+    QLatin1String text;
     unsigned char token;
 };
 

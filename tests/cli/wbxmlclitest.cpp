@@ -1,0 +1,144 @@
+#include "testregistry.h"
+#include "toolrun.h"
+
+#include "wml/wmldocument.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+ToolRun wbxml(const QStringList &arguments)
+{
+    return ToolRun::of(QStringLiteral(TARNEL_WBXML), arguments);
+}
+
+// A deck as parsed XML, with what an independent decoder is known to
+// spell or drop differently made alike: variables lose their conversion
+// and form, no-break spaces go, white space runs together.
+QString comparable(const WmlNode &node)
+{
+    static const QRegularExpression variable(QStringLiteral("\\$\\(([A-Za-z_][A-Za-z0-9_]*)(:[A-Za-z]+)?\\)"
+                                                            "|\\$([A-Za-z_][A-Za-z0-9_]*)"));
+    const auto normal = [](QString text) {
+        text.replace(variable, QStringLiteral("$(\\1\\3)"));
+        text.remove(QChar(0x00A0));
+        return text.simplified();
+    };
+    if (node.isText())
+        return normal(node.text);
+    QString out = QLatin1Char('<') + node.name;
+    for (const WmlAttribute &attribute : node.attributes)
+        out += QLatin1Char(' ') + attribute.name + QStringLiteral("=\"") + normal(attribute.value) + QLatin1Char('"');
+    out += QLatin1Char('>');
+    for (const WmlNode &child : node.children) {
+        const QString part = comparable(child);
+        if (!part.isEmpty())
+            out += part + QLatin1Char('|');
+    }
+    return out;
+}
+
+QString comparableText(const QByteArray &xml)
+{
+    const auto document = WmlDocument::parse(QString::fromUtf8(xml));
+    return document->isWellFormed() && document->root() ? comparable(*document->root()) : QStringLiteral("(broken)");
+}
+
+QStringList wellFormedDecks()
+{
+    QStringList decks;
+    for (const QString &folder : {QStringLiteral(TARNEL_SOURCE_DIR "/data"), QStringLiteral(TARNEL_SOURCE_DIR "/samples"),
+                                  QStringLiteral(TARNEL_SOURCE_DIR "/tests/data/check")}) {
+        QDirIterator it(folder, {QStringLiteral("*.wml"), QStringLiteral("*.tem")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (WmlDocument::parse(QString::fromUtf8(fileBytes(path)))->isWellFormed())
+                decks << path;
+        }
+    }
+    decks.sort();
+    return decks;
+}
+
+} // namespace
+
+// tarnel-wbxml as a site's build runs it, and its output read by an
+// independent WBXML decoder.
+class WbxmlCliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void compilesDecompilesAndSizes()
+    {
+        QTemporaryDir folder;
+        const QString deck = QStringLiteral(TARNEL_SOURCE_DIR "/data/form.tem");
+        const QString compiled = folder.filePath(QStringLiteral("form.wmlc"));
+        const ToolRun compile = wbxml({QStringLiteral("compile"), deck, QStringLiteral("-o"), compiled});
+        QCOMPARE(compile.exitCode, 0);
+        const QByteArray bytes = fileBytes(compiled);
+        QVERIFY(bytes.startsWith(QByteArray::fromHex("030A6A")));
+        QCOMPARE(wbxml({QStringLiteral("compile"), deck}).out, bytes);
+
+        const ToolRun decompile = wbxml({QStringLiteral("decompile"), compiled});
+        QCOMPARE(decompile.exitCode, 0);
+        QCOMPARE(comparableText(decompile.out), comparableText(fileBytes(deck)));
+
+        const ToolRun fits = wbxml({QStringLiteral("size"), deck});
+        QCOMPARE(fits.exitCode, 0);
+        QCOMPARE(fits.out, deck.toUtf8() + '\t' + QByteArray::number(bytes.size()) + "\t1400\tfits\n");
+        const ToolRun tooLarge = wbxml({QStringLiteral("size"), QStringLiteral("--limit"), QStringLiteral("100"), deck});
+        QCOMPARE(tooLarge.exitCode, 1);
+        QVERIFY(tooLarge.out.endsWith("\ttoo large\n"));
+    }
+
+    void badUsageBrokenDecksAndBrokenBytes()
+    {
+        QTemporaryDir folder;
+        const QString broken = folder.filePath(QStringLiteral("broken.wml"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<wml><card><p>a & b</p></card></wml>");
+        file.close();
+        QCOMPARE(wbxml({}).exitCode, 2);
+        QCOMPARE(wbxml({QStringLiteral("frobnicate"), broken}).exitCode, 2);
+        QCOMPARE(wbxml({QStringLiteral("size"), QStringLiteral("--limit"), QStringLiteral("many"), broken}).exitCode, 2);
+        QCOMPARE(wbxml({QStringLiteral("compile"), folder.filePath(QStringLiteral("missing.wml"))}).exitCode, 2);
+        const ToolRun notWellFormed = wbxml({QStringLiteral("compile"), broken});
+        QCOMPARE(notWellFormed.exitCode, 1);
+        QVERIFY(notWellFormed.err.contains(":1:"));
+        // A text file is no compiled deck.
+        const ToolRun garbage = wbxml({QStringLiteral("decompile"), broken});
+        QCOMPARE(garbage.exitCode, 1);
+        QVERIFY(garbage.err.contains("error"));
+    }
+
+    void anIndependentDecoderReadsTheSameDecks_data()
+    {
+        QTest::addColumn<QString>("deck");
+        for (const QString &path : wellFormedDecks())
+            QTest::newRow(qPrintable(path.mid(qsizetype(qstrlen(TARNEL_SOURCE_DIR)) + 1))) << path;
+    }
+    void anIndependentDecoderReadsTheSameDecks()
+    {
+        QFETCH(QString, deck);
+        const QString decoder = QStandardPaths::findExecutable(QStringLiteral("wbxml2xml"));
+        if (decoder.isEmpty())
+            QFAIL("wbxml2xml is missing: scripts/install-deps.sh installs libwbxml2-utils");
+        QTemporaryDir folder;
+        const QString compiled = folder.filePath(QStringLiteral("deck.wmlc"));
+        const QString decoded = folder.filePath(QStringLiteral("deck.xml"));
+        QCOMPARE(wbxml({QStringLiteral("compile"), deck, QStringLiteral("-o"), compiled}).exitCode, 0);
+        const ToolRun read = ToolRun::of(decoder, {QStringLiteral("-o"), decoded, compiled});
+        QVERIFY2(read.exitCode == 0, read.err.constData());
+        QCOMPARE(comparableText(fileBytes(decoded)), comparableText(fileBytes(deck)));
+    }
+};
+TARNEL_TEST(WbxmlCliTest)
+
+#include "wbxmlclitest.moc"
