@@ -440,6 +440,18 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
 <context>
     <name>Checker</name>
     <message>
+        <source>&quot;%1&quot; is no timeout in tenths of a second, so the phone ignores this timer</source>
+        <translation>„%1“ není časový limit v desetinách sekundy, proto telefon tento časovač přeskočí</translation>
+    </message>
+    <message>
+        <source>Nothing happens when this timer runs out: give the card or the template an ontimer</source>
+        <translation>Po vypršení tohoto časovače se nic nestane: dejte kartě nebo šabloně ontimer</translation>
+    </message>
+    <message>
+        <source>No timer starts in this card, so its ontimer never fires</source>
+        <translation>V této kartě se nespouští žádný časovač, proto její ontimer nikdy nenastane</translation>
+    </message>
+    <message>
         <source>The DOCTYPE has no public identifier, so it names no WML version</source>
         <translation>DOCTYPE nemá veřejný identifikátor, takže neuvádí žádnou verzi WML</translation>
     </message>

@@ -152,6 +152,14 @@ private slots:
             << deck("<template onenterbackward=\"#c\"/><card id=\"c\"><onevent type=\"onenterbackward\"><prev/></onevent>"
                     "<p/></card>")
             << QStringList{};
+        // Timers
+        QTest::newRow("timer handled by the card, the template or an onevent")
+            << deck("<template><onevent type=\"ontimer\"><prev/></onevent></template><card id=\"a\"><timer value=\"10\"/>"
+                    "<p/></card><card id=\"b\" ontimer=\"#a\"><timer name=\"t\" value=\"$(t)\"/><p/></card>")
+            << QStringList{};
+        QTest::newRow("timer nothing handles, ontimer without timer, bad timeout")
+            << deck("<card id=\"a\"><timer value=\"5s\"/><p/></card><card id=\"b\" ontimer=\"#a\"><p/></card>")
+            << QStringList{"3:19: warning: wml-timer", "3:33: warning: wml-timer", "3:62: warning: wml-timer"};
         // Forms, meta, tables
         QTest::newRow("empty fieldset") << card("<fieldset title=\"t\"> </fieldset>")
                                        << QStringList{"3:22: error: wml-fieldset-empty"};

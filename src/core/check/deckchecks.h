@@ -19,6 +19,7 @@ void tableColumns(const CheckContext &context); // wml-table-columns
 void prologue(const CheckContext &context);     // wml-prologue
 void encoding(const CheckContext &context);     // wml-encoding
 void urls(const CheckContext &context);         // wml-url
+void timers(const CheckContext &context);       // wml-timer
 
 // The range of the source from start to end.
 inline SourceRange sourceRange(const CheckContext &context, int start, int end)

@@ -20,6 +20,7 @@ QList<Checker::Rule> rules()
         {"wml-name-required", true, true, true, DeckChecks::nameRequired},
         {"wml-meta", true, true, true, DeckChecks::meta},
         {"wml-table-columns", true, true, true, DeckChecks::tableColumns},
+        {"wml-timer", true, true, true, DeckChecks::timers},
         {"wml-url", true, true, true, DeckChecks::urls},
     };
 }
