@@ -1,6 +1,7 @@
 #include "rulesets.h"
 
 #include "checkcontext.h"
+#include "deckattributes.h"
 #include "decktext.h"
 #include "decksize.h"
 #include "wbxml/wbxmlwriter.h"

@@ -1,4 +1,5 @@
 #include "deckchecks.h"
+#include "deckattributes.h"
 #include "decktext.h"
 #include "variablesyntax.h"
 
