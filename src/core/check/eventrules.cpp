@@ -78,12 +78,8 @@ void checkEvents(const CheckContext &context, const WmlNode &element)
         if (!type)
             continue; // a missing type is the document type's
         const SourceRange where = type->valueRange;
-        if (!events.contains(type->value)) {
-            context.warning(QStringLiteral("wml-single"), where,
-                            CheckContext::tr("<%1> has no \"%2\" event, so the phone ignores this onevent; it has %3")
-                                .arg(element.name, type->value, events.join(QStringLiteral(", "))));
-            continue;
-        }
+        if (!events.contains(type->value))
+            continue; // an event the element does not have is the document type's
         if (const WmlAttribute *attribute = element.attribute(type->value)) {
             context.error(QStringLiteral("wml-single"), where,
                           CheckContext::tr("The %1 attribute of <%2> already handles this event (line %3)")
