@@ -35,6 +35,15 @@ static void BM_XmlReaderAlone(benchmark::State &state)
 }
 BENCHMARK(BM_XmlReaderAlone)->Arg(2 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond);
 
+static void BM_ParseOnly(benchmark::State &state)
+{
+    const QString deck = deckOfSize(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WmlDocument::parse(deck));
+    state.SetBytesProcessed(state.iterations() * deck.size());
+}
+BENCHMARK(BM_ParseOnly)->Arg(2 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond);
+
 static void BM_ParseAndCheck(benchmark::State &state)
 {
     const QString deck = deckOfSize(int(state.range(0)));

@@ -431,10 +431,392 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
     </message>
 </context>
 <context>
+    <name>Checker</name>
+    <message>
+        <source>A deck must start with &lt;wml&gt;, not %1</source>
+        <translation>Stránka musí začínat prvkem &lt;wml&gt;, ne %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a WML element; WML writes it %2</source>
+        <translation>%1 není prvek WML; WML ho píše %2</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute; WML writes it %3</source>
+        <translation>%1 nemá atribut %2; WML ho píše %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a WML element</source>
+        <translation>%1 není prvek WML</translation>
+    </message>
+    <message>
+        <source>%1 came with WML %2; this deck is WML %3</source>
+        <translation>%1 přibyl až ve WML %2; tato stránka je ve WML %3</translation>
+    </message>
+    <message>
+        <source>%1 is not part of WML %2</source>
+        <translation>%1 není součástí WML %2</translation>
+    </message>
+    <message>
+        <source>%1 may not stand inside %2, which must be empty</source>
+        <translation>%1 nesmí stát uvnitř %2, který musí být prázdný</translation>
+    </message>
+    <message>
+        <source>%1 may not stand directly inside %2; put it in a %3</source>
+        <translation>%1 nesmí stát přímo uvnitř %2; vložte ho do %3</translation>
+    </message>
+    <message>
+        <source>%1 may not stand directly inside %2; put it in an %3</source>
+        <translation>%1 nesmí stát přímo uvnitř %2; vložte ho do %3</translation>
+    </message>
+    <message>
+        <source>%1 may not stand inside %2</source>
+        <translation>%1 nesmí stát uvnitř %2</translation>
+    </message>
+    <message>
+        <source>&lt;wml&gt; may not hold text; put it in a &lt;p&gt; inside a &lt;card&gt;</source>
+        <translation>&lt;wml&gt; nesmí obsahovat text; vložte ho do &lt;p&gt; uvnitř &lt;card&gt;</translation>
+    </message>
+    <message>
+        <source>%1 may not hold text; put it in a %2</source>
+        <translation>%1 nesmí obsahovat text; vložte ho do %2</translation>
+    </message>
+    <message>
+        <source>%1 may not hold text; put it in an %2</source>
+        <translation>%1 nesmí obsahovat text; vložte ho do %2</translation>
+    </message>
+    <message>
+        <source>%1 may not hold text</source>
+        <translation>%1 nesmí obsahovat text</translation>
+    </message>
+    <message>
+        <source>%1 may hold only one element; %2 is one too many</source>
+        <translation>%1 smí obsahovat jen jeden prvek; %2 je navíc</translation>
+    </message>
+    <message>
+        <source>%1 may hold only one %2</source>
+        <translation>%1 smí obsahovat jen jeden %2</translation>
+    </message>
+    <message>
+        <source>%1 may not come after %2 in %3</source>
+        <translation>%1 nesmí v %3 následovat po %2</translation>
+    </message>
+    <message>
+        <source>%1 may not come first in %2</source>
+        <translation>%1 nesmí být v %2 první</translation>
+    </message>
+    <message>
+        <source>%1 must contain %2</source>
+        <translation>%1 musí obsahovat %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 nebo %2</translation>
+    </message>
+    <message>
+        <source>%1 must be empty; write &lt;%2/&gt;</source>
+        <translation>%1 musí být prázdný; pište &lt;%2/&gt;</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Odstranit %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Přidat %1</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute</source>
+        <translation>%1 nemá atribut %2</translation>
+    </message>
+    <message>
+        <source>%1 has no %2 attribute in WML %3</source>
+        <translation>%1 nemá ve WML %3 atribut %2</translation>
+    </message>
+    <message>
+        <source>%1 needs an %2 attribute</source>
+        <translation>%1 potřebuje atribut %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a %2 attribute</source>
+        <translation>%1 potřebuje atribut %2</translation>
+    </message>
+    <message>
+        <source>Write %1</source>
+        <translation>Napsat %1</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not &quot;%3&quot;</source>
+        <translation>%1 musí být %2, ne „%3“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an event of %2; use %3</source>
+        <translation>„%1“ není událost prvku %2; použijte %3</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &quot;%2&quot;</source>
+        <translation>%1 musí být celé číslo, ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 must be a number of pixels or a percentage (like 20 or 50%), not &quot;%2&quot;</source>
+        <translation>%1 musí být počet pixelů nebo procento (např. 20 nebo 50%), ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 may not be empty</source>
+        <translation>%1 nesmí být prázdný</translation>
+    </message>
+    <message>
+        <source>%1 may hold only letters, digits and . - _ :, not &quot;%2&quot;</source>
+        <translation>%1 smí obsahovat jen písmena, číslice a . - _ :, ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 must start with a letter or _ and hold only letters, digits and . - _ :, not &quot;%2&quot;</source>
+        <translation>%1 musí začínat písmenem nebo _ a obsahovat jen písmena, číslice a . - _ :, ne „%2“</translation>
+    </message>
+</context>
+<context>
     <name>CurlApi</name>
     <message>
         <source>The network library %1 cannot be used: %2</source>
         <translation>Síťovou knihovnu %1 nelze použít: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Checker</name>
+    <message>
+        <source>&quot;%1&quot; is no timeout in tenths of a second, so the phone ignores this timer</source>
+        <translation>„%1“ není časový limit v desetinách sekundy, proto telefon tento časovač přeskočí</translation>
+    </message>
+    <message>
+        <source>Nothing happens when this timer runs out: give the card or the template an ontimer</source>
+        <translation>Po vypršení tohoto časovače se nic nestane: dejte kartě nebo šabloně ontimer</translation>
+    </message>
+    <message>
+        <source>No timer starts in this card, so its ontimer never fires</source>
+        <translation>V této kartě se nespouští žádný časovač, proto její ontimer nikdy nenastane</translation>
+    </message>
+    <message>
+        <source>The DOCTYPE has no public identifier, so it names no WML version</source>
+        <translation>DOCTYPE nemá veřejný identifikátor, takže neuvádí žádnou verzi WML</translation>
+    </message>
+    <message>
+        <source>Variables cannot be used in the &quot;%1&quot; attribute: its value is fixed in the deck</source>
+        <translation>V atributu „%1“ nelze použít proměnné: jeho hodnota je v balíčku pevná</translation>
+    </message>
+    <message>
+        <source>Variables cannot be used in the &quot;%1&quot; attribute; write $$ for a dollar sign</source>
+        <translation>V atributu „%1“ nelze použít proměnné; znak dolaru pište jako $$</translation>
+    </message>
+    <message>
+        <source>Write $$ for a dollar sign: the &quot;%1&quot; attribute cannot hold variables</source>
+        <translation>Znak dolaru pište jako $$: atribut „%1“ nemůže obsahovat proměnné</translation>
+    </message>
+    <message>
+        <source>Write $$</source>
+        <translation>Napsat $$</translation>
+    </message>
+    <message>
+        <source>Write $$ for a dollar sign</source>
+        <translation>Znak dolaru pište jako $$</translation>
+    </message>
+    <message>
+        <source>Close it with )</source>
+        <translation>Uzavřít závorkou )</translation>
+    </message>
+    <message>
+        <source>The variable reference &quot;%1&quot; has no closing parenthesis</source>
+        <translation>Odkazu na proměnnou „%1“ chybí uzavírací závorka</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid variable reference: a variable name starts with a letter or _ and holds only letters, digits and _</source>
+        <translation>„%1“ není platný odkaz na proměnnou: název proměnné začíná písmenem nebo _ a obsahuje jen písmena, číslice a _</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has an unknown conversion: use escape, noesc or unesc</source>
+        <translation>„%1“ má neznámou konverzi: použijte escape, noesc nebo unesc</translation>
+    </message>
+    <message>
+        <source>Conversions in capitals are deprecated: write &quot;%1&quot; in lower case</source>
+        <translation>Konverze velkými písmeny jsou zastaralé: napište „%1“ malými písmeny</translation>
+    </message>
+    <message>
+        <source>Write the conversion in lower case</source>
+        <translation>Napsat konverzi malými písmeny</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read back as a variable: a variable name starts with a letter or _ and holds only letters, digits and _</source>
+        <translation>„%1“ nelze přečíst jako proměnnou: název proměnné začíná písmenem nebo _ a obsahuje jen písmena, číslice a _</translation>
+    </message>
+    <message>
+        <source>This setvar names no variable: the phone ignores it</source>
+        <translation>Tento setvar neuvádí žádnou proměnnou: telefon jej přeskočí</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a variable name, so the phone ignores this setvar</source>
+        <translation>„%1“ není název proměnné, proto telefon tento setvar přeskočí</translation>
+    </message>
+    <message>
+        <source>Another card already has the id &quot;%1&quot; (line %2)</source>
+        <translation>Id „%1“ už má jiná karta (řádek %2)</translation>
+    </message>
+    <message>
+        <source>The link names no card after &quot;#&quot;</source>
+        <translation>Odkaz za „#“ neuvádí žádnou kartu</translation>
+    </message>
+    <message>
+        <source>No card has the id &quot;%1&quot;</source>
+        <translation>Žádná karta nemá id „%1“</translation>
+    </message>
+    <message>
+        <source>Another do in the template is already named &quot;%1&quot; (line %2)</source>
+        <translation>Jiný do v šabloně se už jmenuje „%1“ (řádek %2)</translation>
+    </message>
+    <message>
+        <source>Another do in this card is already named &quot;%1&quot; (line %2)</source>
+        <translation>Jiný do v této kartě se už jmenuje „%1“ (řádek %2)</translation>
+    </message>
+    <message>
+        <source>; a do without a name is named by its type</source>
+        <translation>; do bez jména se jmenuje podle svého typu</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no &quot;%2&quot; event, so the phone ignores this onevent; it has %3</source>
+        <translation>&lt;%1&gt; nemá událost „%2“, proto telefon tento onevent přeskočí; má %3</translation>
+    </message>
+    <message>
+        <source>The %1 attribute of &lt;%2&gt; already handles this event (line %3)</source>
+        <translation>Tuto událost už obsluhuje atribut %1 prvku &lt;%2&gt; (řádek %3)</translation>
+    </message>
+    <message>
+        <source>Another onevent of this &lt;%1&gt; already handles %2 (line %3)</source>
+        <translation>Událost %2 už obsluhuje jiný onevent tohoto &lt;%1&gt; (řádek %3)</translation>
+    </message>
+    <message>
+        <source>An anchor holds exactly one task: this &lt;%1&gt; is one too many</source>
+        <translation>Anchor obsahuje právě jednu úlohu: tento &lt;%1&gt; je navíc</translation>
+    </message>
+    <message>
+        <source>This anchor has no task: put a go, prev or refresh in it</source>
+        <translation>Tento anchor nemá úlohu: vložte do něj go, prev nebo refresh</translation>
+    </message>
+    <message>
+        <source>A deck has at most one access element; the first is on line %1</source>
+        <translation>Balíček smí mít nejvýš jeden prvek access; první je na řádku %1</translation>
+    </message>
+    <message>
+        <source>A fieldset must not be empty: put fields or text in it, or remove it</source>
+        <translation>Fieldset nesmí být prázdný: vložte do něj pole nebo text, nebo jej odstraňte</translation>
+    </message>
+    <message>
+        <source>Remove the empty fieldset</source>
+        <translation>Odstranit prázdný fieldset</translation>
+    </message>
+    <message>
+        <source>Nothing keeps the choice made in this list: give the select a name or an iname, or its options an onpick</source>
+        <translation>Volbu v tomto seznamu nic neuchová: dejte prvku select name nebo iname, nebo jeho volbám onpick</translation>
+    </message>
+    <message>
+        <source>A meta element names its property once: give it name or http-equiv, not both</source>
+        <translation>Prvek meta pojmenuje svou vlastnost jen jednou: dejte mu name, nebo http-equiv, ne obojí</translation>
+    </message>
+    <message>
+        <source>A meta element needs a name or an http-equiv attribute</source>
+        <translation>Prvek meta potřebuje atribut name nebo http-equiv</translation>
+    </message>
+    <message>
+        <source>A table needs at least one column</source>
+        <translation>Tabulka potřebuje aspoň jeden sloupec</translation>
+    </message>
+    <message>
+        <source>The deck has no prologue: no XML declaration and no DOCTYPE</source>
+        <translation>Balíček nemá prolog: chybí deklarace XML i DOCTYPE</translation>
+    </message>
+    <message>
+        <source>Insert the WML %1 prologue</source>
+        <translation>Vložit prolog WML %1</translation>
+    </message>
+    <message>
+        <source>The deck has no XML declaration (&lt;?xml version=&quot;1.0&quot;?&gt;)</source>
+        <translation>Balíček nemá deklaraci XML (&lt;?xml version=&quot;1.0&quot;?&gt;)</translation>
+    </message>
+    <message>
+        <source>Insert the XML declaration</source>
+        <translation>Vložit deklaraci XML</translation>
+    </message>
+    <message>
+        <source>The deck has no DOCTYPE, so nothing says which WML version it is written in</source>
+        <translation>Balíček nemá DOCTYPE, takže nic neříká, ve které verzi WML je napsán</translation>
+    </message>
+    <message>
+        <source>Insert the WML %1 DOCTYPE</source>
+        <translation>Vložit DOCTYPE WML %1</translation>
+    </message>
+    <message>
+        <source>The DOCTYPE names &quot;%1&quot; as the root element, not wml</source>
+        <translation>DOCTYPE uvádí jako kořenový prvek „%1“, ne wml</translation>
+    </message>
+    <message>
+        <source>The DOCTYPE names no WML version: &quot;%1&quot; is not a WML public identifier</source>
+        <translation>DOCTYPE neuvádí žádnou verzi WML: „%1“ není veřejný identifikátor WML</translation>
+    </message>
+    <message>
+        <source>Write the WML %1 DOCTYPE</source>
+        <translation>Napsat DOCTYPE WML %1</translation>
+    </message>
+    <message>
+        <source>Declare %1</source>
+        <translation>Deklarovat %1</translation>
+    </message>
+    <message>
+        <source>The page is stored in %1 but declares no encoding, so it is read as UTF-8</source>
+        <translation>Stránka je uložena v %1, ale kódování nedeklaruje, proto se čte jako UTF-8</translation>
+    </message>
+    <message>
+        <source>The XML declaration says %1, but the page is stored in %2</source>
+        <translation>Deklarace XML uvádí %1, ale stránka je uložena v %2</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; is not known; the page is stored in %2</source>
+        <translation>Kódování „%1“ není známé; stránka je uložena v %2</translation>
+    </message>
+    <message>
+        <source>The URL holds spaces and characters outside ASCII: write them %-escaped</source>
+        <translation>URL obsahuje mezery a znaky mimo ASCII: zapište je kódované pomocí %</translation>
+    </message>
+    <message>
+        <source>The URL holds a space: write it as %20</source>
+        <translation>URL obsahuje mezeru: zapište ji jako %20</translation>
+    </message>
+    <message>
+        <source>The URL holds characters outside ASCII: write them %-escaped</source>
+        <translation>URL obsahuje znaky mimo ASCII: zapište je kódované pomocí %</translation>
+    </message>
+    <message>
+        <source>The URL starts or ends with a space</source>
+        <translation>URL začíná nebo končí mezerou</translation>
+    </message>
+    <message>
+        <source>Escape the URL</source>
+        <translation>Zakódovat URL</translation>
+    </message>
+    <message>
+        <source>The deck is about %1 bytes of text, far more than the %2 takes compiled (%3 bytes)</source>
+        <translation>Balíček má asi %1 bajtů textu, mnohem víc, než %2 přijme v přeloženém tvaru (%3 bajtů)</translation>
+    </message>
+    <message>
+        <source>The compiled deck is %1 bytes, and the %2 takes decks up to %3 bytes</source>
+        <translation>Přeložený balíček má %1 bajtů a %2 přijme balíčky nejvýš o %3 bajtech</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels wide; the %2 shows up to %3</source>
+        <translation>Obrázek je široký %1 pixelů; %2 zobrazí nejvýš %3</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels high; the %2 shows up to %3</source>
+        <translation>Obrázek je vysoký %1 pixelů; %2 zobrazí nejvýš %3</translation>
+    </message>
+    <message>
+        <source>The URL is %1 characters long; the %2 follows URLs of up to %3</source>
+        <translation>URL je dlouhé %1 znaků; %2 otevře URL nejvýš o %3 znacích</translation>
     </message>
 </context>
 <context>

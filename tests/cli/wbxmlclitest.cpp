@@ -1,6 +1,7 @@
 #include "testregistry.h"
 #include "toolrun.h"
 
+#include "common/documentfile.h"
 #include "wml/wmldocument.h"
 
 #include <QDirIterator>
@@ -23,8 +24,11 @@ QString comparable(const WmlNode &node)
 {
     static const QRegularExpression variable(QStringLiteral("\\$\\(([A-Za-z_][A-Za-z0-9_]*)(:[A-Za-z]+)?\\)"
                                                             "|\\$([A-Za-z_][A-Za-z0-9_]*)"));
+    // That decoder writes a literal "$" as it is, not as "$$": variables
+    // become {name} and the dollars that are left go.
     const auto normal = [](QString text) {
-        text.replace(variable, QStringLiteral("$(\\1\\3)"));
+        text.replace(variable, QStringLiteral("{\\1\\3}"));
+        text.remove(QLatin1Char('$'));
         text.remove(QChar(0x00A0));
         return text.simplified();
     };
@@ -44,7 +48,8 @@ QString comparable(const WmlNode &node)
 
 QString comparableText(const QByteArray &xml)
 {
-    const auto document = WmlDocument::parse(QString::fromUtf8(xml));
+    // Read as the tools read a page: in the set its declaration names.
+    const auto document = WmlDocument::parse(DocumentFile::decode(xml).text);
     return document->isWellFormed() && document->root() ? comparable(*document->root()) : QStringLiteral("(broken)");
 }
 

@@ -43,6 +43,24 @@ bool appliesTo(const Rule &rule, WmlVersion version)
     return false;
 }
 
+// Two rules may find fault with the same text (a variable in a number
+// attribute is both a bad number and a misplaced variable): one rule's
+// word per place, the most serious, is enough. One rule may still name
+// several problems of one place (an <img> without alt and without src).
+void removeRepeats(QList<Diagnostic> *diagnostics)
+{
+    QList<Diagnostic> kept;
+    for (Diagnostic &diagnostic : *diagnostics) {
+        bool repeated = false;
+        for (qsizetype i = kept.size() - 1; i >= 0 && kept[i].range.start.offset == diagnostic.range.start.offset; --i)
+            repeated = repeated
+                       || (kept[i].range.end.offset == diagnostic.range.end.offset && kept[i].ruleId != diagnostic.ruleId);
+        if (!repeated)
+            kept.append(std::move(diagnostic));
+    }
+    *diagnostics = std::move(kept);
+}
+
 } // namespace
 
 QList<Diagnostic> check(const WmlDocument &document, const Options &options)
@@ -60,6 +78,7 @@ QList<Diagnostic> check(const WmlDocument &document, const Options &options)
         }
     }
     sortDiagnostics(&diagnostics);
+    removeRepeats(&diagnostics);
     return diagnostics;
 }
 

@@ -2,7 +2,10 @@
 
 #include "wmltokens.h"
 
+#include "wml/wmlvariables.h"
+
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace WbxmlReader {
 
@@ -20,8 +23,43 @@ struct Broken
     QString reason;
 };
 
+// XML 1.0 has no way to write most control characters, even as a
+// reference: they show as U+FFFD, as bytes that are no text do.
+QString xmlCharacters(QString text)
+{
+    for (QChar &c : text) {
+        const char16_t unit = c.unicode();
+        if ((unit < 0x20 && unit != '\t' && unit != '\n' && unit != '\r') || unit == 0xFFFE || unit == 0xFFFF)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+bool isPublicId(const QString &id)
+{
+    static const QString punctuation = QStringLiteral(" \r\n-'()+,./:=?;!*#@$_%");
+    for (const QChar c : id) {
+        if (!(c.unicode() < 0x80 && (c.isLetterOrNumber() || punctuation.contains(c))))
+            return false;
+    }
+    return true;
+}
+
+bool isXmlName(const QString &name)
+{
+    if (name.isEmpty() || !(name[0].isLetter() || name[0] == QLatin1Char('_') || name[0] == QLatin1Char(':')))
+        return false;
+    for (const QChar c : name) {
+        if (!(c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char(':') || c == QLatin1Char('-')
+              || c == QLatin1Char('.')))
+            return false;
+    }
+    return true;
+}
+
 QString xmlEscaped(QString text, bool attribute)
 {
+    text = xmlCharacters(text);
     text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
@@ -57,7 +95,9 @@ public:
             throw Broken{tr("The string table runs past the end of the file")};
         m_table = m_bytes.mid(m_at, qsizetype(tableLength));
         m_at += qsizetype(tableLength);
-        const QString publicId = id == 0 ? tableString(idIndex) : publicIdName(id);
+        QString publicId = id == 0 ? tableString(idIndex) : publicIdName(id);
+        if (!isPublicId(publicId))
+            publicId.clear(); // an identifier XML cannot hold is as good as none
         while (m_at < m_bytes.size() && peek() == WmlTokens::Pi)
             skipProcessingInstruction();
         if (m_at >= m_bytes.size())
@@ -151,6 +191,8 @@ private:
     // default, elsewhere no conversion is.
     static QString variable(const QString &name, int kind, bool href)
     {
+        if (!WmlVariables::isName(name))
+            throw Broken{tr("The deck holds a variable whose name is not a WML name")};
         if (kind == 1)
             return QStringLiteral("$(%1:unesc)").arg(name);
         if (kind == 0)
@@ -170,7 +212,9 @@ private:
             return true;
         case WmlTokens::Entity: {
             const quint32 code = multiByte();
-            if (code == 0 || code > 0x10FFFF)
+            const bool xmlCharacter = code == 0x09 || code == 0x0A || code == 0x0D || (code >= 0x20 && code <= 0xD7FF)
+                                      || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+            if (!xmlCharacter)
                 throw Broken{tr("The deck holds a character that does not exist (%1)").arg(code)};
             *out += QStringLiteral("&#%1;").arg(code);
             return true;
@@ -199,12 +243,15 @@ private:
 
     void attributes(QString &out)
     {
+        QStringList names;
         unsigned char token = next();
         while (token != WmlTokens::End) {
             QString name;
             QString value;
             if (token == WmlTokens::Literal) {
                 name = tableString(multiByte());
+                if (!isXmlName(name))
+                    throw Broken{tr("The deck names an attribute with characters a name cannot hold")};
             } else if (const WmlTokens::AttributeStart *start = WmlTokens::attributeStart(token)) {
                 name = QString(start->name);
                 value = xmlEscaped(QString(start->prefix), true);
@@ -223,6 +270,9 @@ private:
                 else
                     throw Broken{tr("Unknown attribute value token 0x%1").arg(token, 2, 16, QLatin1Char('0'))};
             }
+            if (names.contains(name))
+                throw Broken{tr("An element gives the attribute %1 twice").arg(name)};
+            names << name;
             out += QStringLiteral(" %1=\"%2\"").arg(name, value);
         }
     }
@@ -240,8 +290,11 @@ private:
         const unsigned char token = next();
         QString name;
         const unsigned char kind = token & 0x3F;
-        if (kind == WmlTokens::Literal)
+        if (kind == WmlTokens::Literal) {
             name = tableString(multiByte());
+            if (!isXmlName(name))
+                throw Broken{tr("The deck names an element with characters a name cannot hold")};
+        }
         else
             name = WmlTokens::tagName(token);
         if (name.isEmpty())

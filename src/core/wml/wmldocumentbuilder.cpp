@@ -46,7 +46,6 @@ WmlDocumentBuilder::WmlDocumentBuilder(const QString &text, const WmlDocument::O
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             starts.push_back(i + 1);
     }
-    m_document->m_root.range = range(0, int(text.size()));
 }
 
 std::shared_ptr<const WmlDocument> WmlDocumentBuilder::build()
@@ -164,7 +163,7 @@ void WmlDocumentBuilder::startElement(QXmlStreamReader &reader, int start, int e
 {
     start = std::max(start, int(m_document->m_text.lastIndexOf(QLatin1Char('<'), std::max(0, end - 1))));
     WmlNode element;
-    element.name = reader.name().toString();
+    element.name = interned(reader.name());
     element.startTag = range(start, end);
     element.range = element.startTag;
     locateAttributes(&element, reader.attributes(), start, end);
@@ -190,7 +189,7 @@ void WmlDocumentBuilder::addText(const QString &characters, int start, int end)
 }
 
 void WmlDocumentBuilder::locateAttributes(WmlNode *element, const QXmlStreamAttributes &attributes, int start,
-                                          int end) const
+                                          int end)
 {
     // The reader has accepted the tag, so it reads: "<" name, then
     // (space name space? "=" space? quoted value)*, space? "/"? ">".
@@ -211,7 +210,7 @@ void WmlDocumentBuilder::locateAttributes(WmlNode *element, const QXmlStreamAttr
             ++valueEnd;
         at = std::min(valueEnd + 1, end);
         WmlAttribute located;
-        located.name = attribute.qualifiedName().toString();
+        located.name = interned(attribute.qualifiedName());
         located.value = attribute.value().toString();
         located.range = range(nameStart, at);
         located.valueRange = range(valueStart, valueEnd);
@@ -227,6 +226,18 @@ void WmlDocumentBuilder::addError(const QString &message, int start, int end, Wm
     end = std::clamp(end, start, size);
     const QString open = m_open.size() > 1 ? m_open.back()->name : QString();
     m_document->m_errors.append(WmlParseError{message, range(start, end), kind, open, closeAt});
+}
+
+QString WmlDocumentBuilder::interned(QStringView name)
+{
+    // A deck uses a few dozen names thousands of times: one shared string
+    // each saves an allocation per element and attribute.
+    for (const QString &known : m_names) {
+        if (known == name)
+            return known;
+    }
+    m_names.push_back(name.toString());
+    return m_names.back();
 }
 
 SourceRange WmlDocumentBuilder::range(int start, int end) const

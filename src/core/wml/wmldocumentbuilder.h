@@ -21,13 +21,15 @@ private:
     void readPrologue(QXmlStreamReader &reader, int start, int end);
     // The attributes of the start tag from start to end, with their ranges,
     // in the order written.
-    void locateAttributes(WmlNode *element, const QXmlStreamAttributes &attributes, int start, int end) const;
+    void locateAttributes(WmlNode *element, const QXmlStreamAttributes &attributes, int start, int end);
     void addError(const QString &message, int start, int end,
                   WmlParseError::Kind kind = WmlParseError::Kind::Other, int closeAt = -1);
     SourceRange range(int start, int end) const;
     SourcePosition position(int offset) const;
+    QString interned(QStringView name);
 
     std::shared_ptr<WmlDocument> m_document;
     std::vector<WmlNode *> m_open; // the elements not yet closed, innermost last
     mutable size_t m_line = 0;     // the line position() found last
+    std::vector<QString> m_names;  // every element and attribute name met, shared
 };
