@@ -313,30 +313,41 @@ private:
 
 } // namespace
 
+namespace {
+
+// The WBXML version and well-known public identifier of each WML version.
+struct Header
+{
+    WmlVersion version;
+    unsigned char wbxmlVersion;
+    unsigned char publicId;
+};
+
+constexpr Header headers[] = {
+    {WmlVersion::Wml11, 0x01, 0x04},
+    {WmlVersion::Wml12, 0x02, 0x09},
+    {WmlVersion::Wml13, 0x03, 0x0A},
+};
+
+const Header &headerOf(WmlVersion version)
+{
+    for (const Header &header : headers) {
+        if (header.version == version)
+            return header;
+    }
+    return headers[2];
+}
+
+} // namespace
+
 unsigned char wbxmlVersion(WmlVersion version)
 {
-    switch (version) {
-    case WmlVersion::Wml11:
-        return 0x01;
-    case WmlVersion::Wml12:
-        return 0x02;
-    case WmlVersion::Wml13:
-        return 0x03;
-    }
-    return 0x03;
+    return headerOf(version).wbxmlVersion;
 }
 
 unsigned char publicId(WmlVersion version)
 {
-    switch (version) {
-    case WmlVersion::Wml11:
-        return 0x04;
-    case WmlVersion::Wml12:
-        return 0x09;
-    case WmlVersion::Wml13:
-        return 0x0A;
-    }
-    return 0x01;
+    return headerOf(version).publicId;
 }
 
 QByteArray encode(const WmlDocument &document)
