@@ -418,8 +418,11 @@ private slots:
         old.write(good);
         old.close();
         f().main->transferLimits() = TransferLimits{2000ms, 3000ms};
-        const QString local = f().folder.write(QStringLiteral("work/big.wml"),
-                                               "<wml>" + QByteArray(3 * 1024 * 1024, 'x') + "</wml>");
+        // 3 MB in lines of 1 KB: the upload is what is measured here, not
+        // the editor's layout of one very long line.
+        QByteArray line(1023, 'x');
+        line += '\n';
+        const QString local = f().folder.write(QStringLiteral("work/big.wml"), "<wml>" + line.repeated(3072) + "</wml>");
         f().open(local);
         const auto partials = [&] {
             return QDir(m_ftpRoot.filePath(QStringLiteral("up"))).entryInfoList({QStringLiteral("big.wml.*")});
