@@ -5,7 +5,9 @@
 #include "wml/wmlvariables.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
+#include <QXmlStreamReader>
 
 namespace WbxmlReader {
 
@@ -45,16 +47,27 @@ bool isPublicId(const QString &id)
     return true;
 }
 
-bool isXmlName(const QString &name)
+// Whether name can stand as an element or attribute name: the XML reader
+// the program reads pages with is asked, so a name the writer took from a
+// page reads back, and one it would refuse is refused here too.
+bool isXmlName(const QString &name, bool attribute)
 {
-    if (name.isEmpty() || !(name[0].isLetter() || name[0] == QLatin1Char('_') || name[0] == QLatin1Char(':')))
+    if (name.isEmpty() || name.size() > 1024)
         return false;
-    for (const QChar c : name) {
-        if (!(c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char(':') || c == QLatin1Char('-')
-              || c == QLatin1Char('.')))
-            return false;
-    }
-    return true;
+    static thread_local QHash<QString, bool> known;
+    const QString key = (attribute ? QLatin1Char('@') : QLatin1Char('<')) + name;
+    const auto found = known.constFind(key);
+    if (found != known.constEnd())
+        return *found;
+    QXmlStreamReader reader(attribute ? QStringLiteral("<a ") + name + QStringLiteral("=\"\"/>")
+                                      : QLatin1Char('<') + name + QStringLiteral("/>"));
+    reader.setNamespaceProcessing(false);
+    while (!reader.atEnd())
+        reader.readNext();
+    const bool valid = !reader.hasError();
+    if (known.size() < 4096)
+        known.insert(key, valid);
+    return valid;
 }
 
 QString xmlEscaped(QString text, bool attribute)
@@ -250,7 +263,7 @@ private:
             QString value;
             if (token == WmlTokens::Literal) {
                 name = tableString(multiByte());
-                if (!isXmlName(name))
+                if (!isXmlName(name, true))
                     throw Broken{tr("The deck names an attribute with characters a name cannot hold")};
             } else if (const WmlTokens::AttributeStart *start = WmlTokens::attributeStart(token)) {
                 name = QString(start->name);
@@ -292,7 +305,7 @@ private:
         const unsigned char kind = token & 0x3F;
         if (kind == WmlTokens::Literal) {
             name = tableString(multiByte());
-            if (!isXmlName(name))
+            if (!isXmlName(name, false))
                 throw Broken{tr("The deck names an element with characters a name cannot hold")};
         }
         else
