@@ -52,22 +52,15 @@ bool hasAttributeInAnyCase(const WmlNode &element, const QString &name)
 
 void attributes(const CheckContext &context)
 {
-    const WmlNode *root = context.document().root();
-    if (!root)
-        return;
-    const DocumentType &type = DocumentType::of(context.version());
     const QString &text = context.document().text();
-    forEachElement(*root, [&](const WmlNode &element, const WmlNode *) {
-        const ElementType *elementType = type.element(element.name);
-        if (!elementType)
-            return; // reported as dtd-element
+    forEachKnownElement(context, [&](const WmlNode &element, const WmlNode *, const ElementType &elementType) {
         for (const WmlAttribute &attribute : element.attributes) {
-            if (elementType->attribute(attribute.name))
+            if (elementType.attribute(attribute.name))
                 continue;
             const quint8 versions = DocumentType::attributeVersions(element.name, attribute.name);
             QString message;
             const QString lower = attribute.name.toLower();
-            if (versions == 0 && lower != attribute.name && elementType->attribute(lower)
+            if (versions == 0 && lower != attribute.name && elementType.attribute(lower)
                 && !element.hasAttribute(lower)) {
                 const int start = attribute.range.start.offset;
                 context.error(attributeRule, attribute.range,
@@ -94,16 +87,9 @@ void attributes(const CheckContext &context)
 
 void required(const CheckContext &context)
 {
-    const WmlNode *root = context.document().root();
-    if (!root)
-        return;
-    const DocumentType &type = DocumentType::of(context.version());
     const QString &text = context.document().text();
-    forEachElement(*root, [&](const WmlNode &element, const WmlNode *) {
-        const ElementType *elementType = type.element(element.name);
-        if (!elementType)
-            return;
-        for (const AttributeDefinition *definition : elementType->required) {
+    forEachKnownElement(context, [&](const WmlNode &element, const WmlNode *, const ElementType &elementType) {
+        for (const AttributeDefinition *definition : elementType.required) {
             const QString name = QLatin1String(definition->name);
             if (hasAttributeInAnyCase(element, name))
                 continue; // a wrong case is reported as dtd-attribute

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "checkcontext.h"
+#include "documenttype.h"
+
 #include "wml/wmlnode.h"
 
 #include <QStringList>
 #include <vector>
-
-class CheckContext;
 
 // The checks behind the document type rules (see rulesets.h), one per
 // rule id.
@@ -54,6 +55,22 @@ void forEachElement(const WmlNode &root, Visit visit)
                 stack.push_back({&*it, item.node});
         }
     }
+}
+
+// Calls visit(element, parent, elementType) for every element of the
+// deck that the document type of the context's version knows; unknown
+// elements are dtd-element's to report.
+template<typename Visit>
+void forEachKnownElement(const CheckContext &context, Visit visit)
+{
+    const WmlNode *root = context.document().root();
+    if (!root)
+        return;
+    const DocumentType &type = DocumentType::of(context.version());
+    forEachElement(*root, [&](const WmlNode &element, const WmlNode *parent) {
+        if (const ElementType *elementType = type.element(element.name))
+            visit(element, parent, *elementType);
+    });
 }
 
 } // namespace DocumentTypeChecks

@@ -228,15 +228,9 @@ void elements(const CheckContext &context)
 
 void content(const CheckContext &context)
 {
-    const WmlNode *root = context.document().root();
-    if (!root)
-        return;
     const DocumentType &type = DocumentType::of(context.version());
-    forEachElement(*root, [&](const WmlNode &element, const WmlNode *) {
-        const ElementType *elementType = type.element(element.name);
-        if (!elementType)
-            return;
-        if (elementType->content.kind() == ContentModel::Kind::Empty) {
+    forEachKnownElement(context, [&](const WmlNode &element, const WmlNode *, const ElementType &elementType) {
+        if (elementType.content.kind() == ContentModel::Kind::Empty) {
             // Children that are not white space are reported as dtd-element.
             const bool onlySpace = !element.children.empty()
                 && std::all_of(element.children.begin(), element.children.end(),
@@ -246,8 +240,8 @@ void content(const CheckContext &context)
                               CheckContext::tr("%1 must be empty; write <%2/>").arg(tag(element.name), element.name));
             return;
         }
-        if (elementType->content.kind() == ContentModel::Kind::Elements)
-            matchChildren(context, type, element, *elementType);
+        if (elementType.content.kind() == ContentModel::Kind::Elements)
+            matchChildren(context, type, element, elementType);
     });
 }
 

@@ -154,17 +154,10 @@ void checkValue(const CheckContext &context, const AttributeDefinition &definiti
 
 void values(const CheckContext &context)
 {
-    const WmlNode *root = context.document().root();
-    if (!root)
-        return;
-    const DocumentType &type = DocumentType::of(context.version());
-    forEachElement(*root, [&](const WmlNode &element, const WmlNode *parent) {
-        const ElementType *elementType = type.element(element.name);
-        if (!elementType)
-            return;
+    forEachKnownElement(context, [&](const WmlNode &element, const WmlNode *parent, const ElementType &elementType) {
         const bool onevent = element.name == QLatin1String("onevent");
         for (const WmlAttribute &attribute : element.attributes) {
-            const AttributeDefinition *definition = elementType->attribute(attribute.name);
+            const AttributeDefinition *definition = elementType.attribute(attribute.name);
             if (!definition)
                 continue; // reported as dtd-attribute
             if (onevent && attribute.name == QLatin1String("type"))
