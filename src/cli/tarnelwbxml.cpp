@@ -5,7 +5,7 @@
 //   tarnel-wbxml size [--limit BYTES] DECK...
 // Exit codes: 0 done (size: every deck fits), 1 a deck does not compile
 // or is over the limit, 2 bad usage or a file that cannot be read.
-#include "check/devicelimits.h"
+#include "devices/deviceprofile.h"
 #include "common/documentfile.h"
 #include "common/tarnelerror.h"
 #include "wbxml/wbxmlreader.h"
@@ -128,7 +128,7 @@ int main(int argc, char **argv)
                                           QStringLiteral("OUT.wmlc"));
     const QCommandLineOption limitOption(QStringLiteral("limit"),
                                          QStringLiteral("The largest compiled deck the phone takes, in bytes."),
-                                         QStringLiteral("BYTES"), QString::number(DeviceLimits().maxDeckBytes));
+                                         QStringLiteral("BYTES"), QString::number(DeviceProfile().maxDeckBytes));
     parser.addOptions({outputOption, limitOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compile, decompile or size"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The decks."), QStringLiteral("FILE..."));

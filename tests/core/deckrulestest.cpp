@@ -30,7 +30,7 @@ QString card(const QString &content)
 }
 
 QList<Diagnostic> check(const QString &text, const QByteArray &actualEncoding = QByteArray(),
-                        const DeviceLimits &device = DeviceLimits())
+                        const DeviceProfile &device = DeviceProfile())
 {
     WmlDocument::Options options;
     options.actualEncoding = actualEncoding;
@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(lines(Checker::check(*document, Checker::Options())), QStringList{"3:1: warning: device-deck-size"});
         // These rules alone, the others timed elsewhere.
         QList<Diagnostic> diagnostics;
-        const DeviceLimits device;
+        const DeviceProfile device;
         const CheckContext context(*document, WmlVersion::Wml13, device, &diagnostics);
         QElapsedTimer timer;
         timer.start();

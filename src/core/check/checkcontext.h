@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devicelimits.h"
+#include "devices/deviceprofile.h"
 #include "diagnostic.h"
 
 #include "wml/wmldocument.h"
@@ -12,7 +12,7 @@
 class CheckContext
 {
 public:
-    CheckContext(const WmlDocument &document, WmlVersion version, const DeviceLimits &device,
+    CheckContext(const WmlDocument &document, WmlVersion version, const DeviceProfile &device,
                  QList<Diagnostic> *diagnostics)
         : m_document(document), m_version(version), m_device(device), m_diagnostics(diagnostics)
     {
@@ -20,7 +20,7 @@ public:
 
     const WmlDocument &document() const { return m_document; }
     WmlVersion version() const { return m_version; }
-    const DeviceLimits &device() const { return m_device; }
+    const DeviceProfile &device() const { return m_device; }
 
     void report(Severity severity, const QString &ruleId, const SourceRange &range, const QString &message,
                 std::optional<QuickFix> fix = std::nullopt) const
@@ -44,6 +44,6 @@ public:
 private:
     const WmlDocument &m_document;
     WmlVersion m_version;
-    const DeviceLimits &m_device;
+    const DeviceProfile &m_device;
     QList<Diagnostic> *m_diagnostics;
 };

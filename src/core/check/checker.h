@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devicelimits.h"
+#include "devices/deviceprofile.h"
 #include "diagnostic.h"
 
 #include "wml/wmldocument.h"
@@ -16,7 +16,7 @@ struct Options
 {
     // The version to check against; the DOCTYPE's when not given.
     std::optional<WmlVersion> version;
-    DeviceLimits device;
+    DeviceProfile device;
 };
 
 // One rule: its id, the versions it applies to and the function that

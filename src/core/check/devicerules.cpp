@@ -65,25 +65,25 @@ void imageSize(const CheckContext &context)
     const WmlNode *root = context.document().root();
     if (!root)
         return;
-    const DeviceLimits &device = context.device();
+    const DeviceProfile &device = context.device();
     forEachElement(*root, [&](const WmlNode &element) {
         if (element.name != QLatin1String("img"))
             return;
         const WmlAttribute *width = element.attribute(u"width");
         const WmlAttribute *height = element.attribute(u"height");
-        if (width && device.maxImageWidth > 0 && pixels(width->value) > device.maxImageWidth) {
+        if (width && device.screenWidth > 0 && pixels(width->value) > device.screenWidth) {
             context.warning(QStringLiteral("device-image-size"), width->valueRange,
                             CheckContext::tr("The picture is %1 pixels wide; the %2 shows up to %3")
                                 .arg(pixels(width->value))
                                 .arg(device.name)
-                                .arg(device.maxImageWidth));
+                                .arg(device.screenWidth));
         }
-        if (height && device.maxImageHeight > 0 && pixels(height->value) > device.maxImageHeight) {
+        if (height && device.screenHeight > 0 && pixels(height->value) > device.screenHeight) {
             context.warning(QStringLiteral("device-image-size"), height->valueRange,
                             CheckContext::tr("The picture is %1 pixels high; the %2 shows up to %3")
                                 .arg(pixels(height->value))
                                 .arg(device.name)
-                                .arg(device.maxImageHeight));
+                                .arg(device.screenHeight));
         }
     });
 }
