@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <functional>
 #include <vector>
 
 namespace WbxmlWriter {
@@ -100,10 +101,10 @@ class Encoder
 public:
     explicit Encoder(const WmlDocument &document) : m_document(document) {}
 
-    QByteArray encode()
+    Compiled compile()
     {
         if (const WmlNode *root = m_document.root())
-            element(*root, false);
+            deck(*root);
         return assemble();
     }
 
@@ -201,7 +202,9 @@ private:
             valueText(value);
     }
 
-    void element(const WmlNode &node, bool inPre)
+    using ChildDone = std::function<void(const WmlNode &child, std::size_t firstItem)>;
+
+    void element(const WmlNode &node, bool inPre, const ChildDone &childDone = nullptr)
     {
         inPre = inPre || node.name == QLatin1String("pre");
         const unsigned char token = WmlTokens::tagToken(node.name);
@@ -228,12 +231,25 @@ private:
         if (!hasContent)
             return;
         for (const WmlNode &child : node.children) {
-            if (child.isElement())
+            if (child.isElement()) {
+                const std::size_t first = m_items.size();
                 element(child, inPre);
-            else if (!dropped(node, child, inPre))
+                if (childDone)
+                    childDone(child, first);
+            } else if (!dropped(node, child, inPre)) {
                 textWithVariables(inPre ? child.text : collapsedSpace(child.text), false, false);
+            }
         }
         byte(WmlTokens::End);
+    }
+
+    // The root element, remembering where each element under it starts
+    // and ends among the items.
+    void deck(const WmlNode &root)
+    {
+        element(root, false, [this](const WmlNode &child, std::size_t first) {
+            m_parts.push_back(PartItems{&child, first, m_items.size()});
+        });
     }
 
     static bool dropped(const WmlNode &parent, const WmlNode &child, bool inPre)
@@ -241,7 +257,7 @@ private:
         return child.isText() && (child.text.isEmpty() || (!inPre && child.isWhitespace() && holdsNoText(parent.name)));
     }
 
-    QByteArray assemble()
+    Compiled assemble()
     {
         // Settle the string table: in order of first use, a string goes in
         // when that is cheaper than writing it inline every time.
@@ -273,7 +289,14 @@ private:
         appendMultiByte(&out, 106); // UTF-8
         appendMultiByte(&out, quint32(table.size()));
         out += table;
-        for (const Item &item : m_items) {
+        Compiled compiled;
+        compiled.headerBytes = int(out.size());
+        auto part = m_parts.cbegin();
+        qsizetype partStart = 0;
+        for (std::size_t index = 0; index < m_items.size(); ++index) {
+            if (part != m_parts.cend() && index == part->first)
+                partStart = out.size();
+            const Item &item = m_items[index];
             const auto offset = offsets.constFind(item.text);
             const bool inTable = item.kind != Item::Kind::Byte && offset != offsets.constEnd();
             switch (item.kind) {
@@ -303,12 +326,26 @@ private:
                 }
                 break;
             }
+            if (part != m_parts.cend() && index + 1 == part->end) {
+                compiled.parts.append(Part{part->node->name, part->node->value(u"id"), int(out.size() - partStart)});
+                ++part;
+            }
         }
-        return out;
+        compiled.bytes = out;
+        return compiled;
     }
+
+    // Where one element under the root lies among the items.
+    struct PartItems
+    {
+        const WmlNode *node;
+        std::size_t first;
+        std::size_t end;
+    };
 
     const WmlDocument &m_document;
     std::vector<Item> m_items;
+    std::vector<PartItems> m_parts;
 };
 
 } // namespace
@@ -352,7 +389,12 @@ unsigned char publicId(WmlVersion version)
 
 QByteArray encode(const WmlDocument &document)
 {
-    return Encoder(document).encode();
+    return Encoder(document).compile().bytes;
+}
+
+Compiled compile(const WmlDocument &document)
+{
+    return Encoder(document).compile();
 }
 
 } // namespace WbxmlWriter

@@ -35,6 +35,8 @@ const QList<Command> &commands()
          QT_TRANSLATE_NOOP("Commands", "Save file to FTP"), "", "saveftp"},
         {"FileSaveAll", "File", QT_TRANSLATE_NOOP("Commands", "Save A&ll"),
          QT_TRANSLATE_NOOP("Commands", "Save all opened WML pages"), "", "saveall"},
+        {"FileExportCompiled", "File", QT_TRANSLATE_NOOP("Commands", "Export Co&mpiled (.wmlc)..."),
+         QT_TRANSLATE_NOOP("Commands", "Write the page compiled to WBXML, as a phone receives it"), "", ""},
         {"FilePrint", "File", QT_TRANSLATE_NOOP("Commands", "&Print"),
          QT_TRANSLATE_NOOP("Commands", "Print current WML page to a default printer"), "Ctrl+P", "print"},
         {"FilePrintSetup", "File", QT_TRANSLATE_NOOP("Commands", "P&rinter Setup..."),

@@ -17,6 +17,7 @@
 
 #include "common/commandstates.h"
 #include "common/programfolder.h"
+#include "devices/devicecatalog.h"
 #include "common/previewfolders.h"
 #include "net/downloadfolder.h"
 
@@ -114,7 +115,7 @@ void TMainForm::createMenus()
     m_fileMenu = new QMenu(tr("&File"), this);
     m_fileMenu->setObjectName(QStringLiteral("mmFile"));
     for (const char *name : {"FileNew", "FileNewFromTemplate", "FileOpen", "FileOpenURL", "", "FileClose",
-                             "FileCloseAll", "", "FileSave", "FileSaveAs", "FileSaveFtp", "FileSaveAll", "",
+                             "FileCloseAll", "", "FileSave", "FileSaveAs", "FileSaveFtp", "FileSaveAll", "FileExportCompiled", "",
                              "FilePrint", "FilePrintSetup", "", "FileExit"}) {
         if (*name)
             m_fileMenu->addAction(action(QString::fromLatin1(name)));
@@ -136,6 +137,8 @@ void TMainForm::createMenus()
     m_languageMenu->menuAction()->setStatusTip(tr("Select language"));
     createEncodingMenus();
     m_viewMenu->addMenu(m_encodingMenu);
+    createDeviceMenu();
+    m_viewMenu->addMenu(m_deviceMenu);
     const QList<QAction *> fileItems = m_fileMenu->actions();
     m_fileMenu->insertMenu(fileItems.value(fileItems.indexOf(action(QStringLiteral("FileOpenURL"))) + 1),
                            m_reopenMenu);
@@ -213,6 +216,7 @@ void TMainForm::connectCommands()
         {"FileSaveAll", &TMainForm::FileSaveAllExecute},
         {"FileOpenURL", &TMainForm::FileOpenURLExecute},
         {"FileSaveFtp", &TMainForm::FileSaveFtpExecute},
+        {"FileExportCompiled", &TMainForm::FileExportCompiledExecute},
         {"FilePrint", &TMainForm::FilePrintExecute},
         {"FilePrintSetup", &TMainForm::FilePrintSetupExecute},
         {"FileExit", &TMainForm::FileExitExecute},
@@ -344,6 +348,7 @@ void TMainForm::childActivated(QMdiSubWindow *)
     }
     showDocumentFormat();
     showProblemCount();
+    showDeckSize();
 }
 
 bool TMainForm::event(QEvent *event)

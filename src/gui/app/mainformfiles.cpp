@@ -32,6 +32,11 @@ namespace {
 
 const QString wmlExtension = QStringLiteral("wml");
 
+bool isCompiledDeck(const QString &name)
+{
+    return QFileInfo(name).suffix().compare(QLatin1String("wmlc"), Qt::CaseInsensitive) == 0;
+}
+
 QString blankTemplatePath()
 {
     return QDir(ProgramFolder::dataFolder()).filePath(QStringLiteral("new.tem"));
@@ -69,7 +74,14 @@ void TMainForm::openDocument(const QString &name, const QByteArray &transportCha
         child->setLineBreaks(document.lineBreaks);
         child->loadText(document.text);
     };
-    if (!NewPage::isNewPageName(name)) {
+    if (isCompiledDeck(name)) {
+        // Shown decoded and read-only; saving it asks for a new .wml file.
+        child->SetDocumentPath(QString());
+        if (QFileInfo::exists(name))
+            runCommand([&] { child->showCompiledDeck(compiledDeckText(name)); });
+        child->setEncoding(TextEncoding());
+        child->setLineBreaks(LineBreaks::Style::CrLf);
+    } else if (!NewPage::isNewPageName(name)) {
         child->SetDocumentPath(name);
         if (QFileInfo::exists(name))
             runCommand([&] { load(name); });
@@ -146,6 +158,7 @@ bool TMainForm::writeDocument(TMDIChild *target, const QString &path)
         return false;
     DocumentFile::save(path, target->editor()->text(), encoding, target->lineBreaks());
     target->setEncoding(encoding);
+    target->leaveCompiledView();
     target->SetModified(false);
     target->UpdateSaveCommand();
     target->Memo1SelMove();

@@ -2,6 +2,7 @@
 
 #include "apptexts.h"
 
+#include "devices/decksizereport.h"
 #include "editor/caretstatus.h"
 
 #include <QLabel>
@@ -10,19 +11,19 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(true);
-    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth};
-    for (int i = 0; i < 8; ++i) {
+    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth, 90};
+    for (int i = 0; i <= SizePanel; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | (i == 7 ? QFrame::Raised : QFrame::Sunken));
         label->setFixedWidth(widths[i]);
-        if (i == 7 || i == ModePanel)
+        if (i == ProblemsPanel || i == SizePanel || i == ModePanel)
             label->setAlignment(Qt::AlignCenter);
         else if (i < ModePanel)
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // The hint panel takes the room that is left; the format panel as
         // much as its text needs.
-        if (i == HintPanel || i == FormatPanel || i == ProblemsPanel) {
+        if (i == HintPanel || i == FormatPanel || i == ProblemsPanel || i == SizePanel) {
             label->setMinimumWidth(widths[i]);
             label->setMaximumWidth(QWIDGETSIZE_MAX);
         }
@@ -38,6 +39,36 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     m_problemsTip = tr("Problems the checker found in the page (View > Problems lists them)");
     m_panels[ProblemsPanel]->setToolTip(m_problemsTip);
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
+}
+
+void StatusPanels::showDeckSize(const DeckSizeReport *report, const QLocale &locale)
+{
+    QLabel *gauge = m_panels[SizePanel];
+    if (!report) {
+        gauge->clear();
+        gauge->setStyleSheet(QString());
+        gauge->setToolTip(tr("Compiled size of the page against its phone's limit"));
+        return;
+    }
+    gauge->setText(report->text(locale));
+    // Dark text on light colours, legible in light and dark themes alike.
+    QString colours;
+    switch (report->level()) {
+    case DeckSizeReport::Level::Fits:
+        colours = QStringLiteral("background: #bfe8b0; color: #10300a;");
+        break;
+    case DeckSizeReport::Level::Near:
+        colours = QStringLiteral("background: #ffd27f; color: #402800;");
+        break;
+    case DeckSizeReport::Level::Over:
+        colours = QStringLiteral("background: #f4a09a; color: #4a0000;");
+        break;
+    case DeckSizeReport::Level::Unknown:
+        break;
+    }
+    gauge->setStyleSheet(colours.isEmpty() ? QString() : QStringLiteral("QLabel { %1 }").arg(colours));
+    gauge->setToolTip(report->toolTip(locale));
+    gauge->setMinimumWidth(qMax(90, gauge->sizeHint().width()));
 }
 
 void StatusPanels::setPanelText(int panel, const QString &text)
