@@ -11,7 +11,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(true);
-    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth, 90};
+    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth, 0};
     for (int i = 0; i <= SizePanel; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
@@ -38,16 +38,18 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
     m_problemsTip = tr("Problems the checker found in the page (View > Problems lists them)");
     m_panels[ProblemsPanel]->setToolTip(m_problemsTip);
+    m_panels[SizePanel]->hide();
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
 }
 
 void StatusPanels::showDeckSize(const DeckSizeReport *report, const QLocale &locale)
 {
     QLabel *gauge = m_panels[SizePanel];
+    gauge->setVisible(report != nullptr);
     if (!report) {
         gauge->clear();
         gauge->setStyleSheet(QString());
-        gauge->setToolTip(tr("Compiled size of the page against its phone's limit"));
+        fitHint();
         return;
     }
     gauge->setText(report->text(locale));
@@ -68,7 +70,8 @@ void StatusPanels::showDeckSize(const DeckSizeReport *report, const QLocale &loc
     }
     gauge->setStyleSheet(colours.isEmpty() ? QString() : QStringLiteral("QLabel { %1 }").arg(colours));
     gauge->setToolTip(report->toolTip(locale));
-    gauge->setMinimumWidth(qMax(90, gauge->sizeHint().width()));
+    gauge->setMinimumWidth(gauge->sizeHint().width());
+    fitHint();
 }
 
 void StatusPanels::setPanelText(int panel, const QString &text)
@@ -93,9 +96,19 @@ void StatusPanels::fitProblemCount()
     const int wanted = qMax(problemsWidth, count->sizeHint().width());
     const int taken = qMin(wanted - problemsWidth, hintWidth - minimumHintWidth);
     count->setMinimumWidth(problemsWidth + taken);
-    m_panels[HintPanel]->setMinimumWidth(hintWidth - taken);
+    m_problemsTaken = taken;
+    fitHint();
     const QString text = count->text();
     count->setToolTip(text.isEmpty() ? m_problemsTip : m_problemsTip + QStringLiteral("\n") + text);
+}
+
+void StatusPanels::fitHint()
+{
+    // The gauge, shown only while a page is open, takes its room from the
+    // hint panel too.
+    QLabel *gauge = m_panels[SizePanel];
+    const int gaugeWidth = gauge->isVisibleTo(this) ? gauge->minimumWidth() : 0;
+    m_panels[HintPanel]->setMinimumWidth(qMax(minimumHintWidth / 2, hintWidth - m_problemsTaken - gaugeWidth));
 }
 
 QString StatusPanels::panelText(int panel) const

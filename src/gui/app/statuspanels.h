@@ -51,7 +51,9 @@ private:
     static constexpr int problemsWidth = 50;
 
     void fitProblemCount();
+    void fitHint();
 
     QList<QLabel *> m_panels;
     QString m_problemsTip;
+    int m_problemsTaken = 0;
 };
