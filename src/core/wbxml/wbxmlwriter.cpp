@@ -77,6 +77,13 @@ bool holdsNoText(const QString &element)
     return names.contains(element);
 }
 
+// Elements that start a new line: white space next to them is never seen.
+bool breaksLine(const QString &element)
+{
+    static const QSet<QString> names{"br", "p", "pre", "table"};
+    return names.contains(element);
+}
+
 bool isHrefAttribute(const QString &name)
 {
     static const QSet<QString> names{"href", "src", "onenterforward", "onenterbackward", "ontimer", "onpick"};
@@ -210,8 +217,8 @@ private:
         const unsigned char token = WmlTokens::tagToken(node.name);
         const bool hasAttributes = !node.attributes.isEmpty();
         bool hasContent = false;
-        for (const WmlNode &child : node.children)
-            hasContent = hasContent || child.isElement() || !dropped(node, child, inPre);
+        for (std::size_t index = 0; index < node.children.size() && !hasContent; ++index)
+            hasContent = node.children[index].isElement() || !textOf(node, index, inPre).isEmpty();
         const unsigned char flags = (hasAttributes ? WmlTokens::hasAttributes : 0)
                                     | (hasContent ? WmlTokens::hasContent : 0);
         if (token) {
@@ -230,14 +237,17 @@ private:
         }
         if (!hasContent)
             return;
-        for (const WmlNode &child : node.children) {
+        for (std::size_t index = 0; index < node.children.size(); ++index) {
+            const WmlNode &child = node.children[index];
             if (child.isElement()) {
                 const std::size_t first = m_items.size();
                 element(child, inPre);
                 if (childDone)
                     childDone(child, first);
-            } else if (!dropped(node, child, inPre)) {
-                textWithVariables(inPre ? child.text : collapsedSpace(child.text), false, false);
+            } else {
+                const QString text = textOf(node, index, inPre);
+                if (!text.isEmpty())
+                    textWithVariables(text, false, false);
             }
         }
         byte(WmlTokens::End);
@@ -252,9 +262,28 @@ private:
         });
     }
 
-    static bool dropped(const WmlNode &parent, const WmlNode &child, bool inPre)
+    // What the text child at index of parent puts in the compiled deck.
+    // Inside <pre> it is kept as written. Elsewhere a phone ignores white
+    // space right after a start tag, right before an end tag and next to a
+    // line break, and runs the rest together into one space; white space
+    // where no text may stand goes altogether. Empty means nothing is
+    // written.
+    static QString textOf(const WmlNode &parent, std::size_t index, bool inPre)
     {
-        return child.isText() && (child.text.isEmpty() || (!inPre && child.isWhitespace() && holdsNoText(parent.name)));
+        const WmlNode &child = parent.children[index];
+        if (inPre || child.text.isEmpty())
+            return child.text;
+        if (child.isWhitespace() && holdsNoText(parent.name))
+            return QString();
+        QString text = collapsedSpace(child.text);
+        const auto endsLine = [&](std::size_t sibling) {
+            return breaksLine(parent.children[sibling].name);
+        };
+        if ((index + 1 == parent.children.size() || endsLine(index + 1)) && text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        if ((index == 0 || endsLine(index - 1)) && text.startsWith(QLatin1Char(' ')))
+            text.remove(0, 1);
+        return text;
     }
 
     Compiled assemble()
