@@ -68,7 +68,12 @@ void StatusPanels::showDeckSize(const DeckSizeReport *report, const QLocale &loc
     case DeckSizeReport::Level::Unknown:
         break;
     }
-    gauge->setStyleSheet(colours.isEmpty() ? QString() : QStringLiteral("QLabel { %1 }").arg(colours));
+    // A coloured panel keeps the sunken edge of the others.
+    gauge->setStyleSheet(colours.isEmpty()
+                             ? QString()
+                             : QStringLiteral("QLabel { %1 border: 1px solid #9a9a9a; border-top-color: #6a6a6a; "
+                                              "border-left-color: #6a6a6a; padding: 0 3px; }")
+                                   .arg(colours));
     gauge->setToolTip(report->toolTip(locale));
     gauge->setMinimumWidth(gauge->sizeHint().width());
     fitHint();
