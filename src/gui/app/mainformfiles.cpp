@@ -18,6 +18,7 @@
 #include "common/programfolder.h"
 #include "common/tarnelerror.h"
 #include "common/textprinter.h"
+#include "net/downloadfolder.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -187,7 +188,9 @@ bool TMainForm::Save(TMDIChild *target)
 {
     if (!target)
         return false;
-    if (!target->documentPath().isEmpty())
+    // A page fetched from the network lies in the private download folder,
+    // which goes at exit: it is saved to a file the user chooses.
+    if (!target->documentPath().isEmpty() && !m_downloads->holds(target->documentPath()))
         return writeDocument(target, target->documentPath());
     const QString chosen = askSavePath();
     if (chosen.isEmpty() || !writeDocument(target, chosen))
