@@ -1,4 +1,5 @@
 #include "commandtable.h"
+#include "artwork.h"
 
 #include "apptexts.h"
 
@@ -74,7 +75,7 @@ QList<QAction *> createActions(const QList<Command> &list, QObject *owner)
         if (*command.shortcut)
             action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
         if (*command.icon)
-            action->setIcon(QIcon(QStringLiteral(":/artwork/%1.png").arg(QString::fromLatin1(command.icon))));
+            action->setIcon(Artwork::icon(QString::fromLatin1(command.icon)));
         actions.append(action);
     }
     return actions;

@@ -1,4 +1,5 @@
 #include "mainform.h"
+#include "artwork.h"
 
 #include "apptexts.h"
 #include "collapsibletoolbar.h"
@@ -50,7 +51,7 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
         m_splash = SplashWindow::showSplash();
 
     setAcceptDrops(true);
-    setWindowIcon(QIcon(QStringLiteral(":/artwork/tarnel.png")));
+    setWindowIcon(Artwork::icon(QStringLiteral("tarnel")));
     QApplication::setWindowIcon(windowIcon());
     setGeometry(202, 117, 589, 409);
 
@@ -155,7 +156,7 @@ void TMainForm::createMenus()
     contents->setObjectName(QStringLiteral("WAPhelp1"));
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     contents->setStatusTip(tr("Information about program"));
-    contents->setIcon(QIcon(QStringLiteral(":/artwork/help.png")));
+    contents->setIcon(Artwork::icon(QStringLiteral("help")));
     // Context help is kept out of the menu; its shortcut works in the
     // window (a hidden QAction would lose its shortcut).
     auto *context = new QAction(tr("&Context help"), this);
@@ -192,7 +193,7 @@ void TMainForm::createToolBar()
     m_toolBar->addCommand(action(QStringLiteral("EditReplace")), QStringLiteral("btnREPLACE"));
     m_toolBar->addGap();
     // The Help button runs Help contents but carries its own hint.
-    auto *help = new QAction(QIcon(QStringLiteral(":/artwork/help.png")), tr("Help"), this);
+    auto *help = new QAction(Artwork::icon(QStringLiteral("help")), tr("Help"), this);
     help->setObjectName(QStringLiteral("ToolButton40Action"));
     help->setToolTip(tr("Help"));
     help->setStatusTip(tr("Help"));
