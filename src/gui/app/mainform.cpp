@@ -69,7 +69,6 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     createToolBar();
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
-    createHelpWindow();
 
     m_storage.bindBool(QStringLiteral("tlacitkaMAIN_Maximized"), [this] { return m_toolBar->isMaximized(); },
                        [this](bool on) { m_toolBar->setMaximized(on); });

@@ -71,7 +71,8 @@ public:
     StatusPanels *statusPanels() const { return m_statusBar; }
     PlainTextBuffer &edittemp() { return m_edittemp; }
     TfrmFIND *findDialog();
-    TfrmWAPHELP *helpWindow() const { return m_helpWindow; }
+    // The help window, made the first time help is asked for.
+    TfrmWAPHELP *helpWindow();
     QMdiArea *mdiArea() const { return m_mdiArea; }
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -155,7 +156,6 @@ private:
     void createToolBar();
     void connectCommands();
     void runFindDialog();
-    void createHelpWindow();
     void mergeChildMenus();
     // Another document window became active, or the active one closed:
     // menus, status and command states follow the (new) active window.
