@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QFileInfo>
 #include <QSplitter>
 
 void TMDIChild::createChecking()
@@ -27,6 +28,9 @@ void TMDIChild::createChecking()
             CheckSession::Input input;
             input.text = m_memo->text();
             input.document.actualEncoding = m_encoding.name;
+            // The pictures of a saved page are checked beside it.
+            if (!m_documentPath.isEmpty())
+                input.checker.documentFolder = QFileInfo(m_documentPath).absolutePath();
             return input;
         },
         this);
