@@ -13,7 +13,8 @@ QString tr(const char *text)
 
 QString wmlOpen()
 {
-    return tr("WML files (*.wml)") + QStringLiteral("|*.wml|") + tr("All files (*.*)") + QStringLiteral("|*.*");
+    return tr("WML files (*.wml)") + QStringLiteral("|*.wml|") + tr("WBMP pictures (*.wbmp)") + QStringLiteral("|*.wbmp|")
+           + tr("All files (*.*)") + QStringLiteral("|*.*");
 }
 
 QString wmlSave()

@@ -6,7 +6,7 @@
 // form, translated into the user's language when they are asked for.
 namespace FileFilters {
 
-QString wmlOpen();   // "WML files (*.wml)|*.wml|All files (*.*)|*.*"
+QString wmlOpen();   // "WML files (*.wml)|*.wml|WBMP pictures (*.wbmp)|*.wbmp|All files (*.*)|*.*"
 QString wmlSave();   // "WML files (*.wml)|*.wml"
 QString templates(); // "Template files (*.tem)|*.tem"
 QString wbmp();      // "WBMP files (*.wbmp)|*.wbmp"

@@ -21,6 +21,13 @@ Qt::ImageConversionFlags qtFlags(Dither dither)
     return Qt::MonoOnly | Qt::DiffuseDither;
 }
 
+int defaultWidth(const QSize &source, int screenWidth)
+{
+    if (screenWidth <= 0)
+        return std::max(source.width(), 1);
+    return std::clamp(source.width(), 1, screenWidth);
+}
+
 QRect sourceRect(const QSize &source, const Settings &settings)
 {
     const QRect all(QPoint(0, 0), source);

@@ -34,6 +34,10 @@ struct Settings
     bool invert = false;
 };
 
+// The width a picture is given unless the user says otherwise: the
+// phone's screen width, but never wider than the picture itself.
+int defaultWidth(const QSize &source, int screenWidth);
+
 // The Qt conversion flags of a dithering mode.
 Qt::ImageConversionFlags qtFlags(Dither dither);
 

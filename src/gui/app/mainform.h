@@ -23,6 +23,7 @@ class StatusPanels;
 class TfrmFIND;
 class TfrmWAPHELP;
 class TMDIChild;
+class WbmpPictureWindow;
 
 // The main window: an MDI frame whose document windows each hold one WML
 // page, with the command list, menus, toolbar `tlacitkaMAIN` and the
@@ -127,6 +128,19 @@ public:
     void openRecentFile(const QString &path);
     QMenu *recentMenu() const { return m_recentMenu; }
 
+    // --- pictures (mainformpictures.cpp)
+    // Opens a WBMP file in a picture window; shows the error and opens
+    // nothing when it cannot be read.
+    void openPicture(const QString &path);
+    // The active document window when it shows a picture, else null.
+    WbmpPictureWindow *activePicture() const;
+    QList<WbmpPictureWindow *> pictureWindows() const;
+    // Tools > Convert Picture to WBMP: converts, saves where the user says
+    // and opens the result in a picture window.
+    void ToolsConvertPictureExecute();
+    // The Tools menu; other tools may add their items.
+    QMenu *toolsMenu() const { return m_toolsMenu; }
+
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -162,6 +176,11 @@ private:
     // Status panel 5: the active page's character set and line breaks.
     void showDocumentFormat();
     static DialogService::FileRequest usualOpenRequest();
+    // --- pictures (mainformpictures.cpp)
+    void createPictureCommands();
+    static bool isPictureFile(const QString &path);
+    // The command states while a picture window is active.
+    void updatePictureCommandState(const WbmpPictureWindow &picture);
     // --- conveniences (mainformcomforts.cpp)
     void createComfortMenus();
     void fillRecentMenu();
@@ -187,6 +206,7 @@ private:
     QMenu *m_viewMenu = nullptr;
     QMenu *m_windowMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_encodingMenu = nullptr;
     QMenu *m_reopenMenu = nullptr;

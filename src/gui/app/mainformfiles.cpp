@@ -8,6 +8,7 @@
 
 #include "editor/mdichild.h"
 #include "editor/wmleditor.h"
+#include "pictures/wbmppicturewindow.h"
 
 #include "common/commandlinefiles.h"
 #include "common/documentfile.h"
@@ -41,6 +42,10 @@ QString blankTemplatePath()
 
 void TMainForm::OpenDocument(const QString &name)
 {
+    if (isPictureFile(name)) {
+        openPicture(name);
+        return;
+    }
     openDocument(name, QByteArray());
     if (!NewPage::isNewPageName(name) && QFileInfo(name).isFile())
         rememberFile(name);
@@ -186,11 +191,21 @@ bool TMainForm::Save(TMDIChild *target)
 
 void TMainForm::FileSaveExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        if (picture->save())
+            rememberFile(picture->documentPath());
+        return;
+    }
     Save(activeChild());
 }
 
 void TMainForm::FileSaveAsExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        if (picture->saveAs())
+            rememberFile(picture->documentPath());
+        return;
+    }
     TMDIChild *child = activeChild();
     if (!child)
         return;
@@ -209,12 +224,20 @@ void TMainForm::FileSaveAllExecute()
         if (!Save(child))
             return;
     }
+    for (WbmpPictureWindow *picture : pictureWindows()) {
+        if (picture->isModified() && !picture->save())
+            return;
+    }
 }
 
 // Close, Close All, Ctrl+W and the close box all close the frame, whose
 // close runs the document's question; its closed signal does the rest.
 void TMainForm::FileCloseExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        picture->parentWidget()->close();
+        return;
+    }
     if (TMDIChild *child = activeChild())
         child->parentWidget()->close();
 }
@@ -223,6 +246,10 @@ void TMainForm::FileCloseAllExecute()
 {
     for (TMDIChild *child : documentWindows()) {
         if (!child->parentWidget()->close())
+            return;
+    }
+    for (WbmpPictureWindow *picture : pictureWindows()) {
+        if (!picture->parentWidget()->close())
             return;
     }
 }

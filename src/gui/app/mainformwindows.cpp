@@ -6,6 +6,7 @@
 
 #include "editor/mdichild.h"
 #include "editor/wmleditor.h"
+#include "pictures/wbmppicturewindow.h"
 
 #include "common/tilelayout.h"
 #include "common/windowfit.h"
@@ -29,12 +30,20 @@ void TMainForm::Window1Click()
 
 void TMainForm::EditUndoExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        picture->undo();
+        return;
+    }
     if (TMDIChild *child = sourceChild(); child && child->editor()->canUndo())
         child->editor()->undo();
 }
 
 void TMainForm::EditRedoExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        picture->redo();
+        return;
+    }
     if (TMDIChild *child = sourceChild(); child && child->editor()->canRedo())
         child->editor()->redo();
 }
