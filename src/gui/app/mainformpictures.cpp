@@ -48,7 +48,12 @@ void TMainForm::openPicture(const QString &path)
     connect(window, &DocumentSubWindow::closed, this, [this] { childActivated(nullptr); });
     connect(picture, &WbmpPictureWindow::stateChanged, this, [this] { UpdateCommandState(); });
     window->releaseShortcut(action(QStringLiteral("FileClose"))->shortcut());
-    window->resize(558, 395);
+    // Large enough for the whole picture, within the area.
+    // (Before the main window is first shown the area has no size yet;
+    // placeInSight fits the window in once it has.)
+    const QSize room = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size() : QSize();
+    const QSize wanted = window->sizeHint().expandedTo(QSize(320, 240));
+    window->resize(room.isEmpty() ? wanted : wanted.boundedTo(room));
     window->show();
     placeInSight(window);
     m_mdiArea->setActiveSubWindow(window);

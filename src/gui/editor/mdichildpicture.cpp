@@ -21,7 +21,7 @@
 
 void TMDIChild::createPictureCommand()
 {
-    auto *action = new QAction(tr("Pictur&e from File..."), this);
+    auto *action = new QAction(QIcon(QStringLiteral(":/artwork/image.png")), tr("Pictur&e from File..."), this);
     action->setObjectName(QStringLiteral("InsPictureFromFile"));
     action->setStatusTip(tr("Convert a picture to WBMP and insert it"));
     // Right after Image in the Insert menu.

@@ -69,7 +69,7 @@ void PictureCanvas::paintEvent(QPaintEvent *event)
     }
     if (!gridShown())
         return;
-    painter.setPen(QColor(160, 160, 160));
+    painter.setPen(QColor(190, 190, 190));
     for (int x = std::max(first.x(), 0); x <= right + 1; ++x)
         painter.drawLine(x * m_zoom, dirty.top(), x * m_zoom, dirty.bottom());
     for (int y = std::max(first.y(), 0); y <= bottom + 1; ++y)

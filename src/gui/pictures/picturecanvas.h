@@ -16,7 +16,7 @@ public:
     static constexpr int minimumZoom = 1;
     static constexpr int maximumZoom = 32;
     // The smallest magnification that shows the grid.
-    static constexpr int gridZoom = 6;
+    static constexpr int gridZoom = 8;
 
     explicit PictureCanvas(PictureEdits &edits, QWidget *parent = nullptr);
 

@@ -114,7 +114,10 @@ void PictureConverterDialog::buildControls()
     ditherRow->addWidget(m_level);
     auto *form = new QFormLayout;
     form->addRow(tr("&Width:"), m_width);
-    form->addRow(tr("&Dithering:"), ditherRow);
+    // A row of several controls: the label needs its buddy named.
+    auto *ditherLabel = new QLabel(tr("&Dithering:"));
+    ditherLabel->setBuddy(m_dither);
+    form->addRow(ditherLabel, ditherRow);
     form->addRow(tr("&Brightness:"), m_brightness);
     form->addRow(tr("&Contrast:"), m_contrast);
     form->addRow(QString(), m_invert);

@@ -74,6 +74,14 @@ QAction *WbmpPictureWindow::command(const QString &name) const
     return findChild<QAction *>(name);
 }
 
+QSize WbmpPictureWindow::sizeHint() const
+{
+    const int frame = 2 * m_scroll->frameWidth() + 24;
+    return QSize(std::max(m_canvas->sizeHint().width() + frame, m_toolBar->sizeHint().width()),
+                 m_canvas->sizeHint().height() + frame + m_toolBar->sizeHint().height()
+                     + m_status->sizeHint().height());
+}
+
 void WbmpPictureWindow::load(const QString &path)
 {
     setPicture(WbmpCodec::load(path), path);

@@ -37,6 +37,8 @@ public:
     PictureCanvas *canvas() const { return m_canvas; }
     QToolBar *toolBar() const { return m_toolBar; }
     QAction *command(const QString &name) const;
+    // Room for the whole picture at its zoom, with the toolbar and status.
+    QSize sizeHint() const override;
 
     void undo();
     void redo();
