@@ -238,6 +238,12 @@ private slots:
         QVERIFY(f.dialogs->errors.first().contains(path));
         QVERIFY(!f.main->activePicture());
         QCOMPARE(f.main->mdiArea()->subWindowList().size(), 0);
+        // A missing picture named on the command line is reported, not made.
+        const QString missing = f.folder.file(QStringLiteral("missing.wbmp"));
+        f.main->openCommandLineFiles({missing});
+        QCOMPARE(f.dialogs->errors.size(), 2);
+        QVERIFY(!QFileInfo::exists(missing));
+        QCOMPARE(f.main->mdiArea()->subWindowList().size(), 0);
     }
 };
 TARNEL_TEST(PicturesTest)

@@ -179,6 +179,8 @@ private:
     // --- pictures (mainformpictures.cpp)
     void createPictureCommands();
     static bool isPictureFile(const QString &path);
+    // The open frames of pages and pictures, in the order they were opened.
+    QList<QMdiSubWindow *> documentAndPictureFrames() const;
     // The command states while a picture window is active.
     void updatePictureCommandState(const WbmpPictureWindow &picture);
     // --- conveniences (mainformcomforts.cpp)

@@ -297,7 +297,9 @@ void TMainForm::openCommandLineFiles(const QStringList &arguments)
 {
     for (const QString &argument : arguments) {
         const QString path = CommandLineFiles::documentPath(argument, QDir::currentPath());
-        if (ErrorDisplay::run(*m_dialogs, [&] { CommandLineFiles::ensureExists(path); }))
+        // A missing page is made empty; a missing picture is reported by the
+        // picture window (an empty file would be no picture).
+        if (isPictureFile(path) || ErrorDisplay::run(*m_dialogs, [&] { CommandLineFiles::ensureExists(path); }))
             OpenDocument(path);
     }
     UpdateCommandState();

@@ -9,6 +9,8 @@
 #include "pictures/pictureconverterdialog.h"
 #include "pictures/wbmppicturewindow.h"
 
+#include "editor/mdichild.h"
+
 #include "common/filehistory.h"
 #include "pictures/picturefiles.h"
 #include "pictures/wbmpcodec.h"
@@ -80,6 +82,17 @@ QList<WbmpPictureWindow *> TMainForm::pictureWindows() const
             pictures.prepend(picture);
     }
     return pictures;
+}
+
+QList<QMdiSubWindow *> TMainForm::documentAndPictureFrames() const
+{
+    QList<QMdiSubWindow *> frames = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    frames.removeIf([](QMdiSubWindow *frame) {
+        const auto *window = qobject_cast<DocumentSubWindow *>(frame);
+        return !window || window->isClosing()
+               || !(qobject_cast<TMDIChild *>(frame->widget()) || qobject_cast<WbmpPictureWindow *>(frame->widget()));
+    });
+    return frames;
 }
 
 void TMainForm::updatePictureCommandState(const WbmpPictureWindow &picture)

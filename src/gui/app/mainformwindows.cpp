@@ -25,7 +25,7 @@ void TMainForm::Window1Click()
 {
     setCommandsEnabled({QStringLiteral("WindowCascade1"), QStringLiteral("WindowTileVertical1"),
                         QStringLiteral("WindowTileHorizontal1")},
-                       documentCount() > 0);
+                       documentCount() + pictureWindows().size() > 0);
 }
 
 void TMainForm::EditUndoExecute()
@@ -50,7 +50,7 @@ void TMainForm::EditRedoExecute()
 
 void TMainForm::tileDocuments(Qt::Orientation orientation)
 {
-    const QList<QMdiSubWindow *> windows = openFrames(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow *> windows = documentAndPictureFrames();
     const QList<QRect> tiles = TileLayout::tiles(m_mdiArea->viewport()->rect(), int(windows.size()), orientation);
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
