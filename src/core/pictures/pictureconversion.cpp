@@ -74,34 +74,24 @@ QImage prepared(const QImage &source, const Settings &settings)
         return QImage();
     const QRect used = sourceRect(source.size(), settings);
     const QSize size = targetSize(source.size(), settings);
+    // Scaled first, so that the grey levels are worked out for the phone's
+    // pixels only, however large the original.
+    QImage part = source.copy(used).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (part.size() != size)
+        part = part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // Transparent parts are shown on white, as a phone's screen is.
-    QImage flat(used.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    {
-        const QImage part = source.copy(used).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < part.height(); ++y) {
-            const auto *in = reinterpret_cast<const QRgb *>(part.constScanLine(y));
-            auto *out = reinterpret_cast<QRgb *>(flat.scanLine(y));
-            for (int x = 0; x < part.width(); ++x) {
-                const QRgb pixel = in[x];
-                const int alpha = qAlpha(pixel);
-                const int grey = qGray(pixel) + (255 - alpha); // premultiplied: blend onto white
-                const int value = std::min(grey, 255);
-                out[x] = qRgb(value, value, value);
-            }
-        }
-    }
-    QImage scaled = used.size() == size ? flat : flat.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled = scaled.convertToFormat(QImage::Format_RGB32);
     const QList<int> table = greyTable(settings, settings.dither == Dither::Threshold);
-    for (int y = 0; y < scaled.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(scaled.scanLine(y));
-        for (int x = 0; x < scaled.width(); ++x) {
-            const int grey = table[qGray(line[x])];
-            line[x] = qRgb(grey, grey, grey);
+    QImage grey(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(part.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(grey.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            // Premultiplied: what is missing of the alpha is white.
+            const int value = table[std::min(qGray(in[x]) + (255 - qAlpha(in[x])), 255)];
+            out[x] = qRgb(value, value, value);
         }
     }
-    return scaled;
+    return grey;
 }
 
 QImage convert(const QImage &source, const Settings &settings)
