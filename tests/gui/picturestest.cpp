@@ -11,7 +11,9 @@
 #include "pictures/pictureconversion.h"
 #include "pictures/wbmpcodec.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QDialogButtonBox>
 #include <QMdiArea>
@@ -133,6 +135,41 @@ private slots:
         insert->trigger();
         QCOMPARE(f.active()->editor()->text(), before);
         QVERIFY(!QFileInfo::exists(f.folder.file(QStringLiteral("site/a.wbmp"))));
+    }
+
+    void converterShowsThePhonesPixelsAndLimits()
+    {
+        DeviceProfile phone;
+        phone.name = QStringLiteral("Tall Pixel");
+        phone.screenWidth = 96;
+        phone.screenHeight = 65;
+        phone.pixelAspect = 1.25;
+        phone.maxPictureBytes = 500;
+        PictureConverterDialog dialog(gradient(QSize(200, 100)), phone, QStringLiteral("Insert"));
+        // Its rows are fewer, as each is taller on the phone.
+        QCOMPARE(dialog.picture().size(), QSize(96, 38));
+        QLabel *result = dialog.findChild<QLabel *>(QStringLiteral("lblResult"));
+        const int zoom = dialog.zoom();
+        QCOMPARE(result->pixmap().size(), QSize(96 * zoom, qRound(38 * zoom * 1.25)));
+        QLabel *warning = dialog.findChild<QLabel *>(QStringLiteral("lblWarning"));
+        QCOMPARE(warning->text(), QString());
+
+        dialog.findChild<QSpinBox *>(QStringLiteral("spnWidth"))->setValue(150);
+        QCOMPARE(dialog.picture().size(), QSize(150, 60));
+        QVERIFY(warning->text().contains(QLatin1String("screen of the Tall Pixel")));
+        QVERIFY(warning->text().contains(QLatin1String("500 bytes")));
+
+        // The crop decides the aspect; threshold level and invert reach the picture.
+        dialog.findChild<QGroupBox *>(QStringLiteral("grpCrop"))->setChecked(true);
+        dialog.findChild<QSpinBox *>(QStringLiteral("spnCropWidth"))->setValue(100);
+        QCOMPARE(dialog.picture().size(), QSize(150, 120));
+        dialog.findChild<QComboBox *>(QStringLiteral("cmbDither"))->setCurrentIndex(0);
+        QVERIFY(dialog.findChild<QSpinBox *>(QStringLiteral("spnLevel"))->isEnabled());
+        dialog.findChild<QSpinBox *>(QStringLiteral("spnLevel"))->setValue(0);
+        QCOMPARE(dialog.settings().thresholdLevel, 0);
+        const QImage allWhite = dialog.picture();
+        dialog.findChild<QCheckBox *>(QStringLiteral("chkInvert"))->setChecked(true);
+        QVERIFY(WbmpCodec::isBlack(dialog.picture(), 0, 0) != WbmpCodec::isBlack(allWhite, 0, 0));
     }
 
     void toolsConverterOpensTheResult()
