@@ -17,6 +17,7 @@ packages=(
   poppler-utils
   xdotool
   libwbxml2-utils
+  qt6-image-formats-plugins
 )
 
 missing=()

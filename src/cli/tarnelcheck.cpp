@@ -13,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -86,6 +87,7 @@ int main(int argc, char **argv)
         WmlDocument::Options parseOptions;
         parseOptions.actualEncoding = loaded.encoding.name;
         const auto document = WmlDocument::parse(loaded.text, parseOptions);
+        options.documentFolder = QFileInfo(file).absolutePath();
         const QList<Diagnostic> diagnostics = Checker::check(*document, options);
         CliOutput::write(stdout, parser.isSet(jsonOption) ? CheckReport::jsonLines(file, diagnostics)
                                                  : CheckReport::lines(file, diagnostics));

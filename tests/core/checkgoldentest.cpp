@@ -1,7 +1,8 @@
 // Every deck under tests/data/check is checked and its problems compared
 // with the .expected file beside it: one line per problem,
 // "LINE:COLUMN: severity: rule-id", in the checker's order. A deck with no
-// .expected file must check clean.
+// .expected file must check clean. Decks under device/ are checked with
+// their folder, so the pictures they show are read from beside them.
 #include "testregistry.h"
 
 #include "check/checker.h"
@@ -9,6 +10,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -73,7 +75,10 @@ private slots:
         WmlDocument::Options options;
         options.actualEncoding = "UTF-8";
         const auto document = WmlDocument::parse(QString::fromUtf8(bytes), options);
-        const QStringList reported = reportedLines(Checker::check(*document, Checker::Options()));
+        Checker::Options checkOptions;
+        if (deck.startsWith(checkData + QStringLiteral("/device/")))
+            checkOptions.documentFolder = QFileInfo(deck).absolutePath();
+        const QStringList reported = reportedLines(Checker::check(*document, checkOptions));
         QString expectedPath = deck;
         expectedPath.replace(expectedPath.size() - 4, 4, QStringLiteral(".expected"));
         const QStringList expected = QFile::exists(expectedPath) ? expectedLines(expectedPath) : QStringList();

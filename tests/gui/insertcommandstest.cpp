@@ -45,7 +45,7 @@ private slots:
         TMDIChild *child = f.active();
         QCOMPARE(actionNames(child->insertMenu()->actions()),
                  (QStringList{"InsCard", "Font1", "InsParagraph", "InsBR", "InsNB", "InsTable", "InsLink",
-                              "InsButton", "InsImg", "InsPrev", "InsTemplate"}));
+                              "InsButton", "InsImg", "InsPictureFromFile", "InsPrev", "InsTemplate"}));
         QMenu *font = child->insertMenu()->findChild<QMenu *>(QStringLiteral("Font1"));
         QCOMPARE(font->title(), QStringLiteral("&Font"));
         QCOMPARE(actionNames(font->actions()),
@@ -204,7 +204,7 @@ private slots:
 
         f.trigger("FileOpen");
         QCOMPARE(f.dialogs->fileRequests.value(2).filter,
-                 QStringLiteral("WML files (*.wml)|*.wml|Compiled WML files (*.wmlc)|*.wmlc|All files (*.*)|*.*"));
+                 QStringLiteral("WML files (*.wml)|*.wml|Compiled WML files (*.wmlc)|*.wmlc|WBMP pictures (*.wbmp)|*.wbmp|All files (*.*)|*.*"));
         QCOMPARE(f.dialogs->fileRequests.value(2).defaultExtension, QStringLiteral("wml"));
     }
 

@@ -13,14 +13,17 @@ class CheckContext
 {
 public:
     CheckContext(const WmlDocument &document, WmlVersion version, const DeviceProfile &device,
-                 QList<Diagnostic> *diagnostics)
-        : m_document(document), m_version(version), m_device(device), m_diagnostics(diagnostics)
+                 QList<Diagnostic> *diagnostics, const QString &documentFolder = QString())
+        : m_document(document), m_version(version), m_device(device), m_diagnostics(diagnostics),
+          m_documentFolder(documentFolder)
     {
     }
 
     const WmlDocument &document() const { return m_document; }
     WmlVersion version() const { return m_version; }
     const DeviceProfile &device() const { return m_device; }
+    // Where the deck's file lies; empty for a page never saved.
+    const QString &documentFolder() const { return m_documentFolder; }
 
     void report(Severity severity, const QString &ruleId, const SourceRange &range, const QString &message,
                 std::optional<QuickFix> fix = std::nullopt) const
@@ -46,4 +49,5 @@ private:
     WmlVersion m_version;
     const DeviceProfile &m_device;
     QList<Diagnostic> *m_diagnostics;
+    QString m_documentFolder;
 };

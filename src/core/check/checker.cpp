@@ -24,7 +24,8 @@ namespace Checker {
 
 const QList<Rule> &rules()
 {
-    static const QList<Rule> all = DocumentTypeRules::rules() + DeckRules::rules() + DeviceRules::rules();
+    static const QList<Rule> all = DocumentTypeRules::rules() + DeckRules::rules() + DeviceRules::rules()
+                                     + PictureRules::rules();
     return all;
 }
 
@@ -71,7 +72,7 @@ QList<Diagnostic> check(const WmlDocument &document, const Options &options)
                                       XmlErrorFixes::fixFor(error)});
     if (document.isWellFormed()) {
         const WmlVersion version = options.version.value_or(document.version());
-        const CheckContext context(document, version, options.device, &diagnostics);
+        const CheckContext context(document, version, options.device, &diagnostics, options.documentFolder);
         for (const Rule &rule : rules()) {
             if (appliesTo(rule, version))
                 rule.run(context);

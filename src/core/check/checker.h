@@ -17,6 +17,10 @@ struct Options
     // The version to check against; the DOCTYPE's when not given.
     std::optional<WmlVersion> version;
     DeviceProfile device;
+    // The folder the deck's file lies in: its pictures are looked for
+    // there. Empty for a page not yet saved; the picture files are not
+    // checked then.
+    QString documentFolder;
 };
 
 // One rule: its id, the versions it applies to and the function that

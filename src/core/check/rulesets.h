@@ -19,3 +19,10 @@ namespace DeviceRules {
 // What the chosen phone takes: deck size, picture size, URL length.
 QList<Checker::Rule> rules();
 } // namespace DeviceRules
+
+namespace PictureRules {
+// The pictures an <img> shows, read from beside the deck: too large for
+// the phone's screen or too heavy for it, too small to see, not a WBMP
+// type 0 picture, missing.
+QList<Checker::Rule> rules();
+} // namespace PictureRules

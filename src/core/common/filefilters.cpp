@@ -14,7 +14,8 @@ QString tr(const char *text)
 QString wmlOpen()
 {
     return tr("WML files (*.wml)") + QStringLiteral("|*.wml|") + tr("Compiled WML files (*.wmlc)")
-           + QStringLiteral("|*.wmlc|") + tr("All files (*.*)") + QStringLiteral("|*.*");
+           + QStringLiteral("|*.wmlc|") + tr("WBMP pictures (*.wbmp)") + QStringLiteral("|*.wbmp|")
+           + tr("All files (*.*)") + QStringLiteral("|*.*");
 }
 
 QString wmlSave()

@@ -15,6 +15,7 @@
 #include "editor/mdichild.h"
 #include "editor/tfrmfind.h"
 #include "editor/wmleditor.h"
+#include "pictures/wbmppicturewindow.h"
 
 #include "common/commandstates.h"
 #include "common/programfolder.h"
@@ -173,6 +174,7 @@ void TMainForm::createMenus()
     m_actions.insert(about->objectName(), about);
 
     createComfortMenus();
+    createPictureCommands();
     mergeChildMenus();
 }
 
@@ -265,6 +267,10 @@ TMDIChild *TMainForm::activeChild() const
 {
     const QList<QMdiSubWindow *> frames = openFrames(QMdiArea::StackingOrder);
     QMdiSubWindow *window = m_mdiArea->currentSubWindow();
+    // While a picture window is active no page is: the page commands must
+    // not act on a page behind it.
+    if (activePicture())
+        return nullptr;
     if (!frames.contains(window))
         window = frames.isEmpty() ? nullptr : frames.back();
     return window ? qobject_cast<TMDIChild *>(window->widget()) : nullptr;
@@ -316,6 +322,8 @@ void TMainForm::UpdateCommandState()
     }
     for (const auto &[name, enabled] : CommandStates::of(document))
         action(name)->setEnabled(enabled);
+    if (const WbmpPictureWindow *picture = activePicture())
+        updatePictureCommandState(*picture);
 }
 
 void TMainForm::mergeChildMenus()
@@ -330,6 +338,8 @@ void TMainForm::mergeChildMenus()
         bar->addMenu(child->insertMenu());
     }
     bar->addMenu(m_viewMenu);
+    if (m_toolsMenu)
+        bar->addMenu(m_toolsMenu);
     bar->addMenu(m_windowMenu);
     bar->addMenu(m_helpMenu);
 }
@@ -390,6 +400,13 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     for (TMDIChild *child : documentWindows()) {
         if (!child->closeQuery()) {
+            event->ignore();
+            UpdateCommandState();
+            return;
+        }
+    }
+    for (WbmpPictureWindow *picture : pictureWindows()) {
+        if (!picture->closeQuery()) {
             event->ignore();
             UpdateCommandState();
             return;

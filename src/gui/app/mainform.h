@@ -25,6 +25,7 @@ class StatusPanels;
 class TfrmFIND;
 class TfrmWAPHELP;
 class TMDIChild;
+class WbmpPictureWindow;
 
 // The main window: an MDI frame whose document windows each hold one WML
 // page, with the command list, menus, toolbar `tlacitkaMAIN` and the
@@ -143,6 +144,19 @@ public:
     void openRecentFile(const QString &path);
     QMenu *recentMenu() const { return m_recentMenu; }
 
+    // --- pictures (mainformpictures.cpp)
+    // Opens a WBMP file in a picture window; shows the error and opens
+    // nothing when it cannot be read.
+    void openPicture(const QString &path);
+    // The active document window when it shows a picture, else null.
+    WbmpPictureWindow *activePicture() const;
+    QList<WbmpPictureWindow *> pictureWindows() const;
+    // Tools > Convert Picture to WBMP: converts, saves where the user says
+    // and opens the result in a picture window.
+    void ToolsConvertPictureExecute();
+    // The Tools menu; other tools may add their items.
+    QMenu *toolsMenu() const { return m_toolsMenu; }
+
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -183,6 +197,13 @@ private:
     // The text of a compiled deck, decoded; throws TarnelError when the
     // file cannot be read or is no compiled deck.
     static QString compiledDeckText(const QString &path);
+    // --- pictures (mainformpictures.cpp)
+    void createPictureCommands();
+    static bool isPictureFile(const QString &path);
+    // The open frames of pages and pictures, in the order they were opened.
+    QList<QMdiSubWindow *> documentAndPictureFrames() const;
+    // The command states while a picture window is active.
+    void updatePictureCommandState(const WbmpPictureWindow &picture);
     // --- conveniences (mainformcomforts.cpp)
     void createComfortMenus();
     void fillRecentMenu();
@@ -208,6 +229,7 @@ private:
     QMenu *m_viewMenu = nullptr;
     QMenu *m_windowMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_encodingMenu = nullptr;
     QMenu *m_reopenMenu = nullptr;

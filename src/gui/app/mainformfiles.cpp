@@ -8,6 +8,7 @@
 
 #include "editor/mdichild.h"
 #include "editor/wmleditor.h"
+#include "pictures/wbmppicturewindow.h"
 
 #include "common/commandlinefiles.h"
 #include "common/documentfile.h"
@@ -47,6 +48,10 @@ QString blankTemplatePath()
 
 void TMainForm::OpenDocument(const QString &name)
 {
+    if (isPictureFile(name)) {
+        openPicture(name);
+        return;
+    }
     openDocument(name, QByteArray());
     if (!NewPage::isNewPageName(name) && QFileInfo(name).isFile())
         rememberFile(name);
@@ -202,11 +207,21 @@ bool TMainForm::Save(TMDIChild *target)
 
 void TMainForm::FileSaveExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        if (picture->save())
+            rememberFile(picture->documentPath());
+        return;
+    }
     Save(activeChild());
 }
 
 void TMainForm::FileSaveAsExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        if (picture->saveAs())
+            rememberFile(picture->documentPath());
+        return;
+    }
     TMDIChild *child = activeChild();
     if (!child)
         return;
@@ -225,12 +240,20 @@ void TMainForm::FileSaveAllExecute()
         if (!Save(child))
             return;
     }
+    for (WbmpPictureWindow *picture : pictureWindows()) {
+        if (picture->isModified() && !picture->save())
+            return;
+    }
 }
 
 // Close, Close All, Ctrl+W and the close box all close the frame, whose
 // close runs the document's question; its closed signal does the rest.
 void TMainForm::FileCloseExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        picture->parentWidget()->close();
+        return;
+    }
     if (TMDIChild *child = activeChild())
         child->parentWidget()->close();
 }
@@ -239,6 +262,10 @@ void TMainForm::FileCloseAllExecute()
 {
     for (TMDIChild *child : documentWindows()) {
         if (!child->parentWidget()->close())
+            return;
+    }
+    for (WbmpPictureWindow *picture : pictureWindows()) {
+        if (!picture->parentWidget()->close())
             return;
     }
 }
@@ -286,7 +313,9 @@ void TMainForm::openCommandLineFiles(const QStringList &arguments)
 {
     for (const QString &argument : arguments) {
         const QString path = CommandLineFiles::documentPath(argument, QDir::currentPath());
-        if (ErrorDisplay::run(*m_dialogs, [&] { CommandLineFiles::ensureExists(path); }))
+        // A missing page is made empty; a missing picture is reported by the
+        // picture window (an empty file would be no picture).
+        if (isPictureFile(path) || ErrorDisplay::run(*m_dialogs, [&] { CommandLineFiles::ensureExists(path); }))
             OpenDocument(path);
     }
     UpdateCommandState();

@@ -6,6 +6,7 @@
 
 #include "editor/mdichild.h"
 #include "editor/wmleditor.h"
+#include "pictures/wbmppicturewindow.h"
 
 #include "common/tilelayout.h"
 #include "common/windowfit.h"
@@ -24,24 +25,32 @@ void TMainForm::Window1Click()
 {
     setCommandsEnabled({QStringLiteral("WindowCascade1"), QStringLiteral("WindowTileVertical1"),
                         QStringLiteral("WindowTileHorizontal1")},
-                       documentCount() > 0);
+                       documentCount() + pictureWindows().size() > 0);
 }
 
 void TMainForm::EditUndoExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        picture->undo();
+        return;
+    }
     if (TMDIChild *child = sourceChild(); child && child->editor()->canUndo())
         child->editor()->undo();
 }
 
 void TMainForm::EditRedoExecute()
 {
+    if (WbmpPictureWindow *picture = activePicture()) {
+        picture->redo();
+        return;
+    }
     if (TMDIChild *child = sourceChild(); child && child->editor()->canRedo())
         child->editor()->redo();
 }
 
 void TMainForm::tileDocuments(Qt::Orientation orientation)
 {
-    const QList<QMdiSubWindow *> windows = openFrames(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow *> windows = documentAndPictureFrames();
     const QList<QRect> tiles = TileLayout::tiles(m_mdiArea->viewport()->rect(), int(windows.size()), orientation);
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();

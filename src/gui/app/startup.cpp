@@ -13,8 +13,10 @@ namespace StartUp {
 void configure(TranslationSet &translations, const QString &programFile)
 {
     QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
-    // The application takes the style over and deletes it at the end.
-    QApplication::setStyle(new DeferredIconStyle);
+    // Only a program with windows has a style (--help and --version run
+    // without); the application takes it over and deletes it at the end.
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QApplication::setStyle(new DeferredIconStyle);
     translations.install(LanguageCatalog::translationBase(programFile), UserSettings::languageOverride());
 }
 

@@ -146,6 +146,7 @@ void TMDIChild::buildMenus()
     m_insertMenu = new QMenu(tr("&Insert"), this);
     m_insertMenu->setObjectName(QStringLiteral("Insert1"));
     createInsertCommands();
+    createPictureCommand();
 
     // The card list at the right end of the WML toolbar is kept for the
     // record and never shown.

@@ -113,6 +113,10 @@ public:
     void InsImgExecute();
     void InsPrevExecute();
     void InsTemplateExecute();
+    // Insert > Picture from File (mdichildpicture.cpp): converts a picture,
+    // saves it as WBMP beside the page and inserts its <img> at the caret
+    // as one undo step. Throws TarnelError.
+    void InsPictureFromFileExecute();
 
     // --- completion and card lists (mdichildcompletion.cpp)
     // Opens the completion list for the text before the caret.
@@ -189,6 +193,7 @@ private:
     void buildMenus();
     void createInsertCommands();
     void connectInsertCommand(QAction *action);
+    void createPictureCommand();
     bool Memo1KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Shows the completion list at the caret with entries and gives it the
     // focus; list records what opening it typed.

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QFileInfo>
 #include <QSplitter>
 
 void TMDIChild::createChecking()
@@ -30,6 +31,9 @@ void TMDIChild::createChecking()
             input.text = m_memo->text();
             input.document.actualEncoding = m_encoding.name;
             input.checker.device = m_main.deviceProfile(m_preview->skinProfile());
+            // The pictures of a saved page are checked beside it.
+            if (!m_documentPath.isEmpty())
+                input.checker.documentFolder = QFileInfo(m_documentPath).absolutePath();
             return input;
         },
         this);
