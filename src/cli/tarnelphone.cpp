@@ -1,0 +1,171 @@
+// tarnel-phone: runs a deck as a WAP phone does. Loads DECK_OR_URL, presses
+// the keys given in order and prints one JSON object per line: after
+// loading and after each key. Exits 0 when every key could be pressed, 1
+// when a key made no sense on its screen (stderr says which), 2 on bad
+// usage or a deck that cannot be shown.
+#include "browser/browser.h"
+#include "browser/phonereport.h"
+#include "browser/standardfetcher.h"
+#include "devices/devicecatalog.h"
+
+#include "clioutput.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int exitClean = 0;
+constexpr int exitRefused = 1;
+using CliOutput::exitUsage;
+
+struct KeyStep
+{
+    QString text; // as given, for the report
+    enum class Kind { Key, Text, Pick, Wait } kind = Kind::Key;
+    Browser::Key key = Browser::Key::Select;
+    QString argument;
+    int number = 0;
+};
+
+bool parseKey(const QString &text, KeyStep *step)
+{
+    step->text = text;
+    static const QList<QPair<QString, Browser::Key>> keys = {
+        {QStringLiteral("up"), Browser::Key::Up},       {QStringLiteral("down"), Browser::Key::Down},
+        {QStringLiteral("select"), Browser::Key::Select}, {QStringLiteral("soft1"), Browser::Key::Soft1},
+        {QStringLiteral("soft2"), Browser::Key::Soft2}, {QStringLiteral("back"), Browser::Key::Back}};
+    for (const auto &key : keys) {
+        if (text == key.first) {
+            step->kind = KeyStep::Kind::Key;
+            step->key = key.second;
+            return true;
+        }
+    }
+    if (text.startsWith(QLatin1String("text="))) {
+        step->kind = KeyStep::Kind::Text;
+        step->argument = text.mid(5);
+        return true;
+    }
+    bool ok = false;
+    if (text.startsWith(QLatin1String("pick="))) {
+        step->kind = KeyStep::Kind::Pick;
+        step->number = text.mid(5).toInt(&ok);
+        return ok && step->number >= 1;
+    }
+    if (text.startsWith(QLatin1String("wait="))) {
+        step->kind = KeyStep::Kind::Wait;
+        step->number = text.mid(5).toInt(&ok);
+        return ok && step->number >= 0;
+    }
+    return false;
+}
+
+// Keys are separated by commas; a comma inside text= is written "\,", a
+// backslash "\\".
+QStringList splitKeys(const QString &list)
+{
+    QStringList keys;
+    QString current;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list[i] == QLatin1Char('\\') && i + 1 < list.size()) {
+            current += list[++i];
+        } else if (list[i] == QLatin1Char(',')) {
+            keys.append(current);
+            current.clear();
+        } else {
+            current += list[i];
+        }
+    }
+    if (!current.isEmpty() || !keys.isEmpty())
+        keys.append(current);
+    return keys;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarnel-phone"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs a WML deck as a WAP phone does and prints the phone's state as one JSON object per line: "
+        "after loading, and after each key."));
+    parser.addHelpOption();
+    const QCommandLineOption deviceOption(QStringLiteral("device"),
+                                          QStringLiteral("The phone to run the deck on (\"generic\")."),
+                                          QStringLiteral("NAME"));
+    const QCommandLineOption keysOption(
+        QStringLiteral("keys"),
+        QStringLiteral("Keys to press in order, separated by commas: up, down, select, soft1, soft2, back, "
+                       "text=STRING, pick=N, wait=TENTHS (write a comma in text as \\,)."),
+        QStringLiteral("K1,K2,..."));
+    parser.addOptions({deviceOption, keysOption});
+    parser.addPositionalArgument(QStringLiteral("DECK_OR_URL"), QStringLiteral("A deck file or an http(s) address."));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return CliOutput::usageError(parser, parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        CliOutput::write(stdout, parser.helpText().toLocal8Bit());
+        return exitClean;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return CliOutput::usageError(parser, QStringLiteral("Give exactly one deck or address."));
+
+    DeviceProfile profile;
+    if (parser.isSet(deviceOption)) {
+        const QString name = parser.value(deviceOption);
+        const DeviceCatalog catalog = DeviceCatalog::load();
+        if (const DeviceProfile *found = catalog.find(name))
+            profile = *found;
+        else if (name.compare(QLatin1String("generic"), Qt::CaseInsensitive) != 0)
+            return CliOutput::usageError(parser, QStringLiteral("Unknown device: %1").arg(name));
+    }
+
+    QList<KeyStep> steps;
+    for (const QString &key : splitKeys(parser.value(keysOption))) {
+        KeyStep step;
+        if (!parseKey(key, &step))
+            return CliOutput::usageError(parser, QStringLiteral("Unknown key: %1").arg(key));
+        steps.append(step);
+    }
+
+    StandardFetcher fetcher;
+    Browser browser(fetcher, profile);
+    const bool loaded = browser.load(positional.first());
+    CliOutput::write(stdout, PhoneReport::jsonLine(0, QString(), browser) + '\n');
+    if (!loaded) {
+        CliOutput::write(stderr, positional.first() + QStringLiteral(": ") + browser.screen().error + QLatin1Char('\n'));
+        return exitUsage;
+    }
+    int status = exitClean;
+    for (int i = 0; i < steps.size(); ++i) {
+        const KeyStep &step = steps[i];
+        Browser::Outcome outcome;
+        switch (step.kind) {
+        case KeyStep::Kind::Key:
+            outcome = browser.press(step.key);
+            break;
+        case KeyStep::Kind::Text:
+            outcome = browser.type(step.argument);
+            break;
+        case KeyStep::Kind::Pick:
+            outcome = browser.pick(step.number);
+            break;
+        case KeyStep::Kind::Wait:
+            browser.advance(step.number);
+            break;
+        }
+        CliOutput::write(stdout, PhoneReport::jsonLine(i + 1, step.text, browser) + '\n');
+        if (!outcome.accepted) {
+            CliOutput::write(stderr, QStringLiteral("Key %1 (%2): %3\n").arg(i + 1).arg(step.text, outcome.reason));
+            status = exitRefused;
+        }
+    }
+    return status;
+}
