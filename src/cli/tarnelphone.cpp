@@ -4,6 +4,7 @@
 // when a key made no sense on its screen (stderr says which), 2 on bad
 // usage or a deck that cannot be shown.
 #include "browser/browser.h"
+#include "browser/keysequence.h"
 #include "browser/phonereport.h"
 #include "browser/standardfetcher.h"
 #include "devices/devicecatalog.h"
@@ -20,69 +21,6 @@ namespace {
 constexpr int exitClean = 0;
 constexpr int exitRefused = 1;
 using CliOutput::exitUsage;
-
-struct KeyStep
-{
-    QString text; // as given, for the report
-    enum class Kind { Key, Text, Pick, Wait } kind = Kind::Key;
-    Browser::Key key = Browser::Key::Select;
-    QString argument;
-    int number = 0;
-};
-
-bool parseKey(const QString &text, KeyStep *step)
-{
-    step->text = text;
-    static const QList<QPair<QString, Browser::Key>> keys = {
-        {QStringLiteral("up"), Browser::Key::Up},       {QStringLiteral("down"), Browser::Key::Down},
-        {QStringLiteral("select"), Browser::Key::Select}, {QStringLiteral("soft1"), Browser::Key::Soft1},
-        {QStringLiteral("soft2"), Browser::Key::Soft2}, {QStringLiteral("back"), Browser::Key::Back}};
-    for (const auto &key : keys) {
-        if (text == key.first) {
-            step->kind = KeyStep::Kind::Key;
-            step->key = key.second;
-            return true;
-        }
-    }
-    if (text.startsWith(QLatin1String("text="))) {
-        step->kind = KeyStep::Kind::Text;
-        step->argument = text.mid(5);
-        return true;
-    }
-    bool ok = false;
-    if (text.startsWith(QLatin1String("pick="))) {
-        step->kind = KeyStep::Kind::Pick;
-        step->number = text.mid(5).toInt(&ok);
-        return ok && step->number >= 1;
-    }
-    if (text.startsWith(QLatin1String("wait="))) {
-        step->kind = KeyStep::Kind::Wait;
-        step->number = text.mid(5).toInt(&ok);
-        return ok && step->number >= 0;
-    }
-    return false;
-}
-
-// Keys are separated by commas; a comma inside text= is written "\,", a
-// backslash "\\".
-QStringList splitKeys(const QString &list)
-{
-    QStringList keys;
-    QString current;
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (list[i] == QLatin1Char('\\') && i + 1 < list.size()) {
-            current += list[++i];
-        } else if (list[i] == QLatin1Char(',')) {
-            keys.append(current);
-            current.clear();
-        } else {
-            current += list[i];
-        }
-    }
-    if (!current.isEmpty() || !keys.isEmpty())
-        keys.append(current);
-    return keys;
-}
 
 } // namespace
 
@@ -127,13 +65,10 @@ int main(int argc, char **argv)
             return CliOutput::usageError(parser, QStringLiteral("Unknown device: %1").arg(name));
     }
 
-    QList<KeyStep> steps;
-    for (const QString &key : splitKeys(parser.value(keysOption))) {
-        KeyStep step;
-        if (!parseKey(key, &step))
-            return CliOutput::usageError(parser, QStringLiteral("Unknown key: %1").arg(key));
-        steps.append(step);
-    }
+    QList<KeySequence::Step> steps;
+    QString badKey;
+    if (!KeySequence::parse(parser.value(keysOption), &steps, &badKey))
+        return CliOutput::usageError(parser, QStringLiteral("Unknown key: %1").arg(badKey));
 
     StandardFetcher fetcher;
     Browser browser(fetcher, profile);
@@ -145,22 +80,8 @@ int main(int argc, char **argv)
     }
     int status = exitClean;
     for (int i = 0; i < steps.size(); ++i) {
-        const KeyStep &step = steps[i];
-        Browser::Outcome outcome;
-        switch (step.kind) {
-        case KeyStep::Kind::Key:
-            outcome = browser.press(step.key);
-            break;
-        case KeyStep::Kind::Text:
-            outcome = browser.type(step.argument);
-            break;
-        case KeyStep::Kind::Pick:
-            outcome = browser.pick(step.number);
-            break;
-        case KeyStep::Kind::Wait:
-            browser.advance(step.number);
-            break;
-        }
+        const KeySequence::Step &step = steps[i];
+        const Browser::Outcome outcome = KeySequence::apply(browser, step);
         CliOutput::write(stdout, PhoneReport::jsonLine(i + 1, step.text, browser) + '\n');
         if (!outcome.accepted) {
             CliOutput::write(stderr, QStringLiteral("Key %1 (%2): %3\n").arg(i + 1).arg(step.text, outcome.reason));

@@ -256,4 +256,6 @@ void Browser::relayout() const
         m_screen.soft1.label = BrowserTexts::tr("OK");
         m_screen.soft2.label = BrowserTexts::tr("Back");
     }
+    if (m_profile.softKeys < 2)
+        m_screen.soft2.label.clear();
 }

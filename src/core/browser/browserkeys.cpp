@@ -13,6 +13,8 @@ Browser::Outcome Browser::press(Key key)
     const Screen &shown = screen();
     if (key == Key::Back && !m_profile.backKey)
         return Outcome(); // the phone has no such key: nothing happens
+    if (key == Key::Soft2 && m_profile.softKeys < 2)
+        return Outcome::refused(BrowserTexts::tr("The phone has no right soft key"));
     switch (m_overlay) {
     case Overlay::Error:
         if (key == Key::Select || key == Key::Soft1 || key == Key::Back) {

@@ -262,6 +262,7 @@ private:
             }
             m_current->endParagraph();
         }
+        m_current->startParagraph(ScreenLine::Align::Left, m_wrap);
     }
 
     const Layout::Input &m_input;

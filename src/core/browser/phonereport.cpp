@@ -65,7 +65,7 @@ QByteArray jsonLine(int step, const QString &key, const Browser &browser)
     QJsonObject object;
     object.insert(QStringLiteral("step"), step);
     object.insert(QStringLiteral("key"), key);
-    object.insert(QStringLiteral("url"), browser.hasCard() ? browser.url().toString() : QString());
+    object.insert(QStringLiteral("url"), browser.hasCard() ? browser.url().toString(QUrl::FullyEncoded) : QString());
     object.insert(QStringLiteral("card"), browser.cardId());
     object.insert(QStringLiteral("title"), screen.title);
     object.insert(QStringLiteral("screen"), QJsonArray::fromStringList(textLines(screen, browser.profile())));
@@ -105,7 +105,7 @@ QByteArray jsonLine(int step, const QString &key, const Browser &browser)
     object.insert(QStringLiteral("vars"), vars);
     QJsonArray history;
     for (const HistoryEntry &entry : browser.context().history())
-        history.append(entry.url.toString());
+        history.append(entry.url.toString(QUrl::FullyEncoded));
     object.insert(QStringLiteral("history"), history);
     object.insert(QStringLiteral("timer"),
                   browser.timerRemaining() < 0 ? QJsonValue() : QJsonValue(browser.timerRemaining()));
