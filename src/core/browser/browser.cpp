@@ -1,6 +1,7 @@
 #include "browser.h"
 
 #include "browsertexts.h"
+#include "cardtext.h"
 #include "fetcher.h"
 #include "inputmask.h"
 #include "layout.h"
@@ -19,15 +20,17 @@ using VariableSubstitution::substitute;
 namespace {
 
 // The input and select elements of a card in document order.
-void collectFields(const WmlNode &node, QList<const WmlNode *> *fields)
+void collectFields(const WmlNode &node, QList<const WmlNode *> *fields, int depth = 0)
 {
+    if (depth > CardText::maximumDepth)
+        return;
     for (const WmlNode &child : node.children) {
         if (!child.isElement())
             continue;
         if (child.name == QLatin1String("input") || child.name == QLatin1String("select"))
             fields->append(&child);
         else
-            collectFields(child, fields);
+            collectFields(child, fields, depth + 1);
     }
 }
 

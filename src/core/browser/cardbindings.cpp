@@ -1,5 +1,6 @@
 #include "cardbindings.h"
 
+#include "cardtext.h"
 #include "wml/wmlnode.h"
 
 namespace CardBindings {
@@ -7,8 +8,10 @@ namespace CardBindings {
 namespace {
 
 // The do elements under parent, not descending into nested cards.
-void collectDos(const WmlNode &parent, QList<DoBinding> *dos)
+void collectDos(const WmlNode &parent, QList<DoBinding> *dos, int depth = 0)
 {
+    if (depth > CardText::maximumDepth)
+        return;
     for (const WmlNode &child : parent.children) {
         if (!child.isElement())
             continue;
@@ -25,7 +28,7 @@ void collectDos(const WmlNode &parent, QList<DoBinding> *dos)
             dos->append(binding);
         } else if (child.name != QLatin1String("onevent") && child.name != QLatin1String("select")
                    && child.name != QLatin1String("input")) {
-            collectDos(child, dos);
+            collectDos(child, dos, depth + 1);
         }
     }
 }

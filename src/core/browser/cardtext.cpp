@@ -9,13 +9,15 @@ bool isXmlSpace(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
-QString plainText(const WmlNode &node)
+QString plainText(const WmlNode &node, int depth)
 {
     if (node.isText())
         return node.text;
     QString text;
+    if (depth > maximumDepth)
+        return text;
     for (const WmlNode &child : node.children)
-        text += plainText(child);
+        text += plainText(child, depth + 1);
     return text;
 }
 

@@ -14,8 +14,6 @@ using VariableSubstitution::substitute;
 
 namespace {
 
-constexpr int maximumDepth = 200;
-
 class CardWalker
 {
 public:
@@ -66,7 +64,7 @@ private:
 
     void walk(const WmlNode &node, int style, int item, ScreenRun::Kind kind, int depth)
     {
-        if (depth > maximumDepth)
+        if (depth > CardText::maximumDepth)
             return;
         if (node.isText()) {
             const QString text = substitute(node.text, *m_input.context);

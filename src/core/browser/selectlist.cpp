@@ -20,11 +20,13 @@ SelectList::SelectList(const WmlNode &select, const BrowserContext &context)
     m_value = substitute(select.value(u"value"), context);
     m_ivalue = substitute(select.value(u"ivalue"), context);
     m_title = substitute(select.value(u"title"), context);
-    collect(select, context, QString());
+    collect(select, context, QString(), 0);
 }
 
-void SelectList::collect(const WmlNode &parent, const BrowserContext &context, const QString &group)
+void SelectList::collect(const WmlNode &parent, const BrowserContext &context, const QString &group, int depth)
 {
+    if (depth > CardText::maximumDepth)
+        return;
     for (const WmlNode &child : parent.children) {
         if (!child.isElement())
             continue;
@@ -36,7 +38,7 @@ void SelectList::collect(const WmlNode &parent, const BrowserContext &context, c
             option.group = group;
             m_options.append(option);
         } else if (child.name == QLatin1String("optgroup")) {
-            collect(child, context, substitute(child.value(u"title"), context));
+            collect(child, context, substitute(child.value(u"title"), context), depth + 1);
         }
     }
 }

@@ -43,7 +43,7 @@ public:
     static QList<int> validated(const QString &value, bool multiple, int count);
 
 private:
-    void collect(const WmlNode &parent, const BrowserContext &context, const QString &group);
+    void collect(const WmlNode &parent, const BrowserContext &context, const QString &group, int depth);
     QList<int> indicesOfValues(const QString &values) const;
     void writeVariables(BrowserContext &context) const;
 
