@@ -100,10 +100,6 @@
         <translation>Pravé funkční tlačítko na chybové obrazovce nic nedělá</translation>
     </message>
     <message>
-        <source>Sending a form with method=&quot;post&quot; over HTTP is not supported</source>
-        <translation>Odeslání formuláře metodou method=&quot;post&quot; přes HTTP není podporováno</translation>
-    </message>
-    <message>
         <source>The compiled deck cannot be read: %1</source>
         <translation>Přeložený balíček nelze přečíst: %1</translation>
     </message>

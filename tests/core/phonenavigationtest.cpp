@@ -99,6 +99,11 @@ void PhoneNavigationTest::tasks_data()
         << "select" << "card=a; screen=[R] n=5; history=a.wml" << "";
     QTest::newRow("noop does nothing")
         << "<card id=\"a\"><p><anchor>N<noop/></anchor></p></card>" << "select" << "card=a; history=a.wml" << "";
+    QTest::newRow("prev posts the same data again")
+        << "<card id=\"a\"><p><anchor>Send<go href=\"s.wml\" method=\"post\"><postfield name=\"k\" value=\"v\"/>"
+           "</go></anchor></p></card>\n=== s.wml\n<card id=\"s\"><p><a href=\"t.wml\">T</a></p></card>\n=== t.wml\n"
+           "<card id=\"t\"/>"
+        << "select,select,back" << "card=s; requests=4; lastrequest=s.wml; post=k=v; history=a.wml,s.wml" << "";
     QTest::newRow("onenterforward goes on at once")
         << "<card id=\"a\" onenterforward=\"#b\"><p>One</p></card><card id=\"b\"><p>Two</p></card>" << ""
         << "card=b; history=a.wml,a.wml#b" << "";
@@ -236,6 +241,11 @@ void PhoneNavigationTest::postfields_data()
         << "<go href=\"#c\">" + fields + "</go>" << "card=c; requests=1";
     QTest::newRow("no-cache fetches the deck again")
         << "<go href=\"#c\" cache-control=\"no-cache\">" + fields + "</go>" << "card=c; requests=2";
+    QTest::newRow("accept-charset names the set the fields are sent in")
+        << "<go href=\"s.wml\" method=\"post\" accept-charset=\"unknown, iso-8859-2\"><postfield name=\"c\" value=\"č\"/></go>"
+        << "post=c=%E8";
+    QTest::newRow("else the fields go in the deck's set")
+        << "<go href=\"s.wml\" method=\"post\"><postfield name=\"c\" value=\"č\"/></go>" << "post=c=%C4%8D";
     QTest::newRow("a postfield value with unesc")
         << "<go href=\"s.wml\" method=\"post\"><postfield name=\"v\" value=\"$(e:unesc)\"/></go>"
         << "post=v=%25%20%20";

@@ -74,7 +74,9 @@ bool Browser::load(const QString &address)
         fail(BrowserTexts::tr("Not a valid address: %1").arg(address));
         return false;
     }
-    return navigate(url, false, {}, {}, false, QUrl()) && m_card;
+    Navigation go;
+    go.target = url;
+    return navigate(go) && m_card;
 }
 
 QUrl Browser::url() const

@@ -79,11 +79,21 @@ private:
     bool runPrev(const Task &task);
     bool runRefresh(const Task &task);
     bool runEvent(const QString &type);
+    // A go task with its variables filled in.
+    struct Navigation
+    {
+        QUrl target;
+        bool post = false;
+        QList<QPair<QString, QString>> postfields;
+        QList<QPair<QString, QString>> assignments; // of its setvars
+        bool noCache = false;
+        QUrl referer;
+        QByteArray charset; // the postfields are sent in it
+    };
     // Steps 2 to 10 of the go task: fetch (unless the card is in this
     // deck), access control, the card, setvars, newcontext, history,
     // onenterforward, timer, display.
-    bool navigate(const QUrl &target, bool post, QList<QPair<QString, QString>> postfields,
-                  const QList<QPair<QString, QString>> &assignments, bool noCache, const QUrl &referer);
+    bool navigate(Navigation go);
     QList<QPair<QString, QString>> setvarsOf(const Task &task) const;
     void apply(const QList<QPair<QString, QString>> &assignments);
     struct Fetched
@@ -91,8 +101,7 @@ private:
         std::shared_ptr<const WmlDocument> document;
         QString error;
     };
-    Fetched fetchDeck(const QUrl &deckUrl, bool post, const QList<QPair<QString, QString>> &postfields,
-                      bool noCache, const QUrl &referer);
+    Fetched fetchDeck(const QUrl &deckUrl, bool post, const QByteArray &body, bool noCache, const QUrl &referer);
     void fail(const QString &message);
     void exitCard();
     void enterCard();

@@ -14,6 +14,7 @@ struct HistoryEntry
     QUrl url;
     bool post = false;
     QList<QPair<QString, QString>> postfields;
+    QByteArray body; // the form data a POST sent, sent again by prev
 };
 
 // The browser context of WML 1.3, section 10: the variables and the

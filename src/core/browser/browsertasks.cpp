@@ -10,6 +10,9 @@
 #include "variablesubstitution.h"
 #include "wml/wmlvariables.h"
 
+#include <QRegularExpression>
+#include <QStringEncoder>
+
 using VariableSubstitution::Context;
 using VariableSubstitution::substitute;
 
@@ -28,13 +31,34 @@ const WmlNode *findCard(const WmlNode &wml, const QString &fragment)
     return cards.isEmpty() ? nullptr : cards.first();
 }
 
-QString formData(const QList<QPair<QString, QString>> &fields)
+// The fields as application/x-www-form-urlencoded, names and values in
+// charset (UTF-8 when Qt does not know it), URL-escaped.
+QByteArray formData(const QList<QPair<QString, QString>> &fields, const QByteArray &charset)
 {
-    QStringList pairs;
+    QStringEncoder encoder(charset.isEmpty() ? "UTF-8" : charset.constData());
+    if (!encoder.isValid())
+        encoder = QStringEncoder(QStringEncoder::Utf8);
+    const auto escaped = [&encoder](const QString &text) {
+        const QByteArray bytes = encoder.encode(text);
+        return bytes.toPercentEncoding("!*'()");
+    };
+    QList<QByteArray> pairs;
     for (const auto &field : fields)
-        pairs.append(VariableSubstitution::escape(field.first) + QLatin1Char('=')
-                     + VariableSubstitution::escape(field.second));
-    return pairs.join(QLatin1Char('&'));
+        pairs.append(escaped(field.first) + '=' + escaped(field.second));
+    return pairs.join('&');
+}
+
+// The first character set of an accept-charset list that Qt can write, else
+// the deck's own.
+QByteArray postCharset(const QString &acceptCharset, const QByteArray &deckCharset)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    for (const QString &name : acceptCharset.split(separators, Qt::SkipEmptyParts)) {
+        if (name.compare(QLatin1String("unknown"), Qt::CaseInsensitive) != 0
+            && QStringEncoder(name.toLatin1().constData()).isValid())
+            return name.toLatin1();
+    }
+    return deckCharset.isEmpty() ? QByteArray("UTF-8") : deckCharset;
 }
 
 } // namespace
@@ -107,8 +131,8 @@ void Browser::enterCard()
     markDirty();
 }
 
-Browser::Fetched Browser::fetchDeck(const QUrl &deckUrl, bool post, const QList<QPair<QString, QString>> &postfields,
-                                    bool noCache, const QUrl &referer)
+Browser::Fetched Browser::fetchDeck(const QUrl &deckUrl, bool post, const QByteArray &body, bool noCache,
+                                    const QUrl &referer)
 {
     Fetched fetched;
     FetchRequest request;
@@ -117,8 +141,8 @@ Browser::Fetched Browser::fetchDeck(const QUrl &deckUrl, bool post, const QList<
     request.noCache = noCache;
     request.referer = referer;
     if (post) {
-        request.body = formData(postfields).toUtf8();
-        request.contentType = "application/x-www-form-urlencoded; charset=utf-8";
+        request.body = body;
+        request.contentType = "application/x-www-form-urlencoded";
     }
     const FetchResult result = m_fetcher.fetch(request);
     if (!result.ok) {
@@ -145,41 +169,46 @@ bool Browser::runGo(const Task &task)
     }
     const QUrl relative(href, QUrl::TolerantMode);
     const QUrl target = m_deckUrl.isEmpty() ? relative : m_deckUrl.resolved(relative);
-    bool post = false;
-    bool noCache = false;
-    QUrl referer;
-    QList<QPair<QString, QString>> postfields;
+    Navigation go;
+    go.target = target;
+    go.assignments = assignments;
+    go.charset = postCharset(QString(), m_document ? m_document->actualEncoding() : QByteArray());
     if (task.element) {
-        post = task.element->value(u"method") == QLatin1String("post");
-        noCache = task.element->value(u"cache-control") == QLatin1String("no-cache");
+        go.post = task.element->value(u"method") == QLatin1String("post");
+        go.noCache = task.element->value(u"cache-control") == QLatin1String("no-cache");
         if (task.element->value(u"sendreferer") == QLatin1String("true"))
-            referer = m_deckUrl;
+            go.referer = m_deckUrl;
+        go.charset = postCharset(task.element->value(u"accept-charset"), go.charset);
         for (const WmlNode *field : task.element->elements(u"postfield"))
-            postfields.append({substitute(field->value(u"name"), m_context),
-                               substitute(field->value(u"value"), m_context)});
+            go.postfields.append({substitute(field->value(u"name"), m_context),
+                                  substitute(field->value(u"value"), m_context)});
     }
-    return navigate(target, post, postfields, assignments, noCache, referer);
+    return navigate(go);
 }
 
-bool Browser::navigate(const QUrl &target, bool post, QList<QPair<QString, QString>> postfields,
-                       const QList<QPair<QString, QString>> &assignments, bool noCache, const QUrl &referer)
+bool Browser::navigate(Navigation go)
 {
-    QUrl deckUrl = target.adjusted(QUrl::RemoveFragment);
-    const QString fragment = target.fragment(QUrl::FullyDecoded);
+    QUrl deckUrl = go.target.adjusted(QUrl::RemoveFragment);
+    const QString fragment = go.target.fragment(QUrl::FullyDecoded);
     if (DeckDecoder::isWmlScript(deckUrl)) {
         fail(BrowserTexts::tr("WMLScript is not supported"));
         return false;
     }
     std::shared_ptr<const WmlDocument> document = m_document;
-    if (m_document && deckUrl == m_deckUrl && !noCache) {
-        postfields.clear(); // a card of this deck: postfields are ignored
+    QByteArray body;
+    const bool sameDeck = m_document && deckUrl == m_deckUrl && !go.noCache;
+    if (sameDeck) {
+        go.postfields.clear(); // a card of this deck: postfields are ignored
     } else {
-        if (!post && !postfields.isEmpty()) {
+        const QByteArray data = formData(go.postfields, go.charset);
+        if (go.post) {
+            body = data;
+        } else if (!go.postfields.isEmpty()) {
             const QString query = deckUrl.query(QUrl::FullyEncoded);
-            deckUrl.setQuery((query.isEmpty() ? QString() : query + QLatin1Char('&')) + formData(postfields),
+            deckUrl.setQuery((query.isEmpty() ? QString() : query + QLatin1Char('&')) + QString::fromLatin1(data),
                              QUrl::StrictMode);
         }
-        const Fetched fetched = fetchDeck(deckUrl, post, postfields, noCache, referer);
+        const Fetched fetched = fetchDeck(deckUrl, go.post, body, go.noCache, go.referer);
         if (!fetched.document) {
             fail(fetched.error);
             return false;
@@ -197,15 +226,16 @@ bool Browser::navigate(const QUrl &target, bool post, QList<QPair<QString, QStri
         return false;
     }
     exitCard();
-    apply(assignments);
+    apply(go.assignments);
     if (card->value(u"newcontext") == QLatin1String("true"))
         m_context.reset();
     HistoryEntry entry;
     entry.url = deckUrl;
     if (!fragment.isEmpty())
         entry.url.setFragment(fragment);
-    entry.post = post;
-    entry.postfields = post ? postfields : QList<QPair<QString, QString>>();
+    entry.post = go.post && !sameDeck;
+    entry.postfields = entry.post ? go.postfields : QList<QPair<QString, QString>>();
+    entry.body = body;
     m_context.push(entry);
     setCard(document, deckUrl, card);
     const Task event = CardBindings::cardEvent(*card, deckTemplate(), QStringLiteral("onenterforward"));
@@ -225,7 +255,7 @@ bool Browser::runPrev(const Task &task)
     const QUrl deckUrl = target.url.adjusted(QUrl::RemoveFragment);
     std::shared_ptr<const WmlDocument> document = m_document;
     if (!m_document || deckUrl != m_deckUrl) {
-        const Fetched fetched = fetchDeck(deckUrl, target.post, target.postfields, false, QUrl());
+        const Fetched fetched = fetchDeck(deckUrl, target.post, target.body, false, QUrl());
         if (!fetched.document) {
             fail(fetched.error);
             return false;

@@ -16,7 +16,6 @@ struct FetchRequest
     QByteArray contentType; // of the body
     QUrl referer;           // empty unless the go task sends it
     bool noCache = false;   // cache-control="no-cache"
-    QByteArray acceptCharset;
 };
 
 struct FetchResult

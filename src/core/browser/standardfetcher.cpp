@@ -31,13 +31,19 @@ FetchResult readFile(const QUrl &url)
 
 FetchResult readHttp(const FetchRequest &request)
 {
-    if (request.post)
-        return FetchResult::failure(BrowserTexts::tr("Sending a form with method=\"post\" over HTTP is not supported"));
+    HttpClient::Request http;
+    http.address = request.url.toString(QUrl::FullyEncoded);
+    http.post = request.post;
+    http.body = request.body;
+    http.bodyType = request.contentType;
+    if (!request.referer.isEmpty())
+        http.headers.append(QStringLiteral("Referer: ") + request.referer.toString(QUrl::FullyEncoded));
+    if (request.noCache)
+        http.headers.append(QStringLiteral("Cache-Control: no-cache"));
     TransferControl control;
     FetchResult result;
     try {
-        result.bytes = HttpClient::get(request.url.toString(QUrl::FullyEncoded), ProxySetting(), control,
-                                       &result.contentType);
+        result.bytes = HttpClient::send(http, ProxySetting(), control, &result.contentType);
         result.ok = true;
     } catch (const TarnelError &error) {
         result.error = error.text();

@@ -3,8 +3,9 @@
 #include "fetcher.h"
 
 // The fetcher of the program: file: URLs from disk, http: and https: URLs
-// through the HTTP client (GET; a POST is refused with a message, the
-// client only gets). Any other scheme fails with a message.
+// through the HTTP client (GET or POST, with the Referer, Cache-Control
+// and Accept-Charset headers the go task asks for). Any other scheme fails
+// with a message.
 class StandardFetcher : public Fetcher
 {
 public:
