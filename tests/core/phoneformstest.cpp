@@ -156,8 +156,13 @@ void PhoneFormsTest::selects_data()
     QTest::newRow("the open list")
         << card("<select name=\"s\" title=\"Pick\">" + abc + "</select>") << "select" << "menu=A|B|C; soft2=Back";
     QTest::newRow("picking in a multiple list toggles")
-        << card("<select name=\"s\" iname=\"I\" multiple=\"true\">" + abc + "</select>") << "pick=3,pick=1,pick=3,back"
+        << card("<select name=\"s\" iname=\"I\" multiple=\"true\">" + abc + "</select>") << "pick=3,pick=1,pick=3"
         << "var:s=a; var:I=1; menu=none";
+    QTest::newRow("an open multiple list stays open while choosing")
+        << card("<select name=\"s\" multiple=\"true\">" + abc + "</select>") << "select,down,select,down,select,up,select"
+        << "var:s=c; menu=A|B|C; soft1=Select";
+    QTest::newRow("a pick out of range changes nothing")
+        << card("<select name=\"s\">" + abc + "</select>") << "pick=9" << "refused=1; menu=none; var:s=a";
     QTest::newRow("an option without a value unsets the name")
         << card("<select name=\"s\" value=\"a\"><option value=\"a\">A</option><option>None</option></select>")
         << "pick=2" << "novar=s";

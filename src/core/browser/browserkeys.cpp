@@ -203,7 +203,9 @@ Browser::Outcome Browser::pick(int n)
 {
     m_chain = 0;
     const Screen &shown = screen();
-    if (m_overlay == Overlay::None && shown.focus >= 0 && shown.items[shown.focus].kind == ScreenItem::Kind::Select) {
+    const bool opened = m_overlay == Overlay::None && shown.focus >= 0
+                        && shown.items[shown.focus].kind == ScreenItem::Kind::Select;
+    if (opened) {
         m_overlay = Overlay::Select;
         m_overlayField = shown.items[shown.focus].node;
         markDirty();
@@ -211,7 +213,16 @@ Browser::Outcome Browser::pick(int n)
     if (m_overlay != Overlay::Options && m_overlay != Overlay::Select)
         return Outcome::refused(BrowserTexts::tr("No list is open"));
     const int count = int(screen().menu.entries.size());
-    if (n < 1 || n > count)
+    if (n < 1 || n > count) {
+        if (opened) { // a refused key changes nothing
+            m_overlay = Overlay::None;
+            markDirty();
+        }
         return Outcome::refused(BrowserTexts::tr("The list has no option %1").arg(n));
-    return chooseMenuEntry(n - 1);
+    }
+    const Outcome outcome = chooseMenuEntry(n - 1);
+    // Picking from a focused multiple list leaves it as it was: closed.
+    if (opened && m_overlay == Overlay::Select)
+        m_overlay = Overlay::None;
+    return outcome;
 }
