@@ -139,5 +139,9 @@
         <source>The right soft key does nothing on this card</source>
         <translation>Pravé funkční tlačítko na této kartě nic nedělá</translation>
     </message>
+    <message>
+        <source>A deck from the network cannot open files of this computer</source>
+        <translation>Balíček ze sítě nemůže otevírat soubory tohoto počítače</translation>
+    </message>
 </context>
 </TS>

@@ -49,6 +49,8 @@ void PhoneFormsTest::inputs_data()
     QTest::newRow("the default mask takes nothing") << "" << "text=" << "refused=0; novar=n";
     QTest::newRow("maxlength") << "maxlength=\"3\"" << "text=abcd,text=abc" << "refused=1; var:n=abc";
     QTest::newRow("an invalid mask is ignored") << "format=\"Q\"" << "text=anything 1" << "var:n=anything 1";
+    QTest::newRow("size gives the field its places") << "size=\"5\" value=\"Jo\"" << "" << "screen=[Jo___]";
+    QTest::newRow("a longer value than the size") << "size=\"2\"" << "text=Long" << "screen=[Long_]";
     QTest::newRow("the variable is shown in the field")
         << "value=\"Jo\"" << "text=Ann" << "screen=[Ann_]";
 }

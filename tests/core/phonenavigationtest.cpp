@@ -176,6 +176,9 @@ void PhoneNavigationTest::errors_data()
     QTest::newRow("a loop of onenterforward is stopped")
         << "<card id=\"a\" onenterforward=\"#b\"/><card id=\"b\" onenterforward=\"#a\"/>" << ""
         << "error~keeps moving on";
+    QTest::newRow("a deck from the network cannot open local files")
+        << "<card id=\"a\"><p><a href=\"file:///etc/passwd\">P</a><img src=\"file:///tmp/x.wbmp\" alt=\"X\"/></p></card>"
+        << "select" << "card=a; error~cannot open files; requests=1";
     QTest::newRow("keys that make no sense are refused")
         << "<card id=\"a\"><p>Text only</p></card>" << "select,soft1,soft2,text=x,pick=1"
         << "refused=5; card=a";

@@ -164,10 +164,14 @@ QSize Browser::pictureSize(const QString &src) const
     const auto cached = m_pictures.constFind(key);
     if (cached != m_pictures.constEnd())
         return *cached;
+    QSize size;
+    if (!mayOpen(url)) {
+        m_pictures.insert(key, size);
+        return size;
+    }
     FetchRequest request;
     request.url = url;
     const FetchResult result = m_fetcher.fetch(request);
-    QSize size;
     if (result.ok) {
         const bool wbmp = url.path().endsWith(QLatin1String(".wbmp"), Qt::CaseInsensitive)
                           || result.contentType.startsWith("image/vnd.wap.wbmp");

@@ -103,6 +103,9 @@ private:
     };
     Fetched fetchDeck(const QUrl &deckUrl, bool post, const QByteArray &body, bool noCache, const QUrl &referer);
     void fail(const QString &message);
+    // Whether the current deck may reach url: a deck from the network never
+    // reads files of this computer, as a phone could not either.
+    bool mayOpen(const QUrl &url) const;
     void exitCard();
     void enterCard();
     void setCard(std::shared_ptr<const WmlDocument> document, const QUrl &deckUrl, const WmlNode *card);

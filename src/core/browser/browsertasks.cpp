@@ -63,6 +63,12 @@ QByteArray postCharset(const QString &acceptCharset, const QByteArray &deckChars
 
 } // namespace
 
+bool Browser::mayOpen(const QUrl &url) const
+{
+    const QString from = m_deckUrl.scheme().toLower();
+    return url.scheme().toLower() != QLatin1String("file") || from.isEmpty() || from == QLatin1String("file");
+}
+
 bool Browser::runTask(const Task &task)
 {
     if (++m_chain > maximumChain) {
@@ -192,6 +198,10 @@ bool Browser::navigate(Navigation go)
     const QString fragment = go.target.fragment(QUrl::FullyDecoded);
     if (DeckDecoder::isWmlScript(deckUrl)) {
         fail(BrowserTexts::tr("WMLScript is not supported"));
+        return false;
+    }
+    if (!mayOpen(deckUrl)) {
+        fail(BrowserTexts::tr("A deck from the network cannot open files of this computer"));
         return false;
     }
     std::shared_ptr<const WmlDocument> document = m_document;

@@ -280,7 +280,11 @@ QString Layout::inputText(const WmlNode &input, const BrowserContext &context)
     QString value = context.value(input.value(u"name"));
     if (input.value(u"type") == QLatin1String("password"))
         value = QString(value.size(), QLatin1Char('*'));
-    return value + QLatin1Char('_');
+    // A size asks for that many places; the cursor's place is always there.
+    bool ok = false;
+    const int size = std::min(input.value(u"size").trimmed().toInt(&ok), 64);
+    const int places = std::max(ok ? size : 0, TextMetrics::characters(value) + 1);
+    return value + QString(places - TextMetrics::characters(value), QLatin1Char('_'));
 }
 
 Screen Layout::layOut(const Input &input, const DeviceProfile &profile)

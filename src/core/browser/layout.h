@@ -31,6 +31,7 @@ public:
     };
 
     static Screen layOut(const Input &input, const DeviceProfile &profile);
-    // What an input field shows: its value (asterisks for a password) and the cursor.
+    // What an input field shows: its value (asterisks for a password) and
+    // the cursor, filled out with "_" to its size.
     static QString inputText(const WmlNode &input, const BrowserContext &context);
 };
