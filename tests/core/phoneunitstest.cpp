@@ -8,6 +8,7 @@
 #include "browser/browser.h"
 #include "browser/browsercontext.h"
 #include "browser/keysequence.h"
+#include "browser/relativeurl.h"
 #include "browser/standardfetcher.h"
 #include "browser/variablesubstitution.h"
 #include "wml/wmldocument.h"
@@ -27,6 +28,8 @@ private slots:
     void accessMatching();
     void hrefEscaping_data();
     void hrefEscaping();
+    void shortestReferer_data();
+    void shortestReferer();
     void keySequences_data();
     void keySequences();
     void realDecks_data();
@@ -88,6 +91,31 @@ void PhoneUnitsTest::hrefEscaping()
     QCOMPARE(VariableSubstitution::substitute(QStringLiteral("$(v)"), context, Context::Href), escaped);
     QCOMPARE(VariableSubstitution::substitute(QStringLiteral("$(v)"), context, Context::Text), value);
     QCOMPARE(VariableSubstitution::unescape(escaped), value);
+}
+
+void PhoneUnitsTest::shortestReferer_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reference");
+
+    QTest::newRow("same folder") << "http://h/a/b.wml" << "http://h/a/menu.wml" << "menu.wml";
+    QTest::newRow("the same deck") << "http://h/a/b.wml?x=1" << "http://h/a/b.wml" << "b.wml";
+    QTest::newRow("a folder up") << "http://h/a/b/c.wml" << "http://h/a/menu.wml" << "../menu.wml";
+    QTest::newRow("a folder down") << "http://h/a/c.wml" << "http://h/a/b/menu.wml" << "b/menu.wml";
+    QTest::newRow("far apart: the path") << "http://h/a/b/c/d.wml" << "http://h/x.wml" << "/x.wml";
+    QTest::newRow("with its query") << "http://h/a/c.wml" << "http://h/a/m.wml?p=1" << "m.wml?p=1";
+    QTest::newRow("another host") << "http://h/a.wml" << "http://g/a.wml" << "http://g/a.wml";
+    QTest::newRow("another port") << "http://h/a.wml" << "http://h:81/a.wml" << "http://h:81/a.wml";
+}
+
+void PhoneUnitsTest::shortestReferer()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, target);
+    QFETCH(QString, reference);
+    QCOMPARE(RelativeUrl::between(QUrl(base), QUrl(target)), reference);
+    QCOMPARE(QUrl(base).resolved(QUrl(reference)), QUrl(target));
 }
 
 void PhoneUnitsTest::keySequences_data()

@@ -7,6 +7,7 @@
 #include "browsertexts.h"
 #include "deckdecoder.h"
 #include "fetcher.h"
+#include "relativeurl.h"
 #include "variablesubstitution.h"
 #include "wml/wmlvariables.h"
 
@@ -145,7 +146,8 @@ Browser::Fetched Browser::fetchDeck(const QUrl &deckUrl, bool post, const QByteA
     request.url = deckUrl;
     request.post = post;
     request.noCache = noCache;
-    request.referer = referer;
+    if (!referer.isEmpty())
+        request.referer = RelativeUrl::between(deckUrl, referer);
     if (post) {
         request.body = body;
         request.contentType = "application/x-www-form-urlencoded";

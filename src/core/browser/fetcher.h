@@ -14,7 +14,7 @@ struct FetchRequest
     bool post = false;
     QByteArray body;        // the form data of a POST
     QByteArray contentType; // of the body
-    QUrl referer;           // empty unless the go task sends it
+    QString referer;        // the referring deck, as short as it can be; empty unless the go sends it
     bool noCache = false;   // cache-control="no-cache"
 };
 

@@ -37,7 +37,7 @@ FetchResult readHttp(const FetchRequest &request)
     http.body = request.body;
     http.bodyType = request.contentType;
     if (!request.referer.isEmpty())
-        http.headers.append(QStringLiteral("Referer: ") + request.referer.toString(QUrl::FullyEncoded));
+        http.headers.append(QStringLiteral("Referer: ") + request.referer);
     if (request.noCache)
         http.headers.append(QStringLiteral("Cache-Control: no-cache"));
     TransferControl control;
