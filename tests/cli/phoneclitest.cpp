@@ -72,6 +72,8 @@ private slots:
     {
         const ToolRun run = phone({"--keys", "select,wait=10,back", m_dir.filePath("index.wml")});
         QCOMPARE(run.exitCode, 0);
+        // The fields in the documented order, for people reading along.
+        QVERIFY2(run.out.startsWith("{\"step\":0,\"key\":\"\",\"url\":\"file://"), run.out.left(60).constData());
         const QList<QJsonObject> steps = objects(run.out);
         QCOMPARE(steps.size(), 4);
         QCOMPARE(steps[0].value("step").toInt(), 0);

@@ -38,6 +38,22 @@ QString runText(const ScreenRun &run)
     return text;
 }
 
+// A JSON object whose keys keep the order they are added in (QJsonObject
+// sorts them), so each line reads step, key, url, card, ... as documented.
+class OrderedObject
+{
+public:
+    void insert(const char *key, const QJsonValue &value)
+    {
+        const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        m_text += (m_text.isEmpty() ? "{\"" : ",\"") + QByteArray(key) + "\":" + wrapped.mid(1, wrapped.size() - 2);
+    }
+    QByteArray text() const { return m_text + '}'; }
+
+private:
+    QByteArray m_text;
+};
+
 } // namespace
 
 QStringList textLines(const Screen &screen, const DeviceProfile &profile)
@@ -62,14 +78,14 @@ QStringList textLines(const Screen &screen, const DeviceProfile &profile)
 QByteArray jsonLine(int step, const QString &key, const Browser &browser)
 {
     const Screen &screen = browser.screen();
-    QJsonObject object;
-    object.insert(QStringLiteral("step"), step);
-    object.insert(QStringLiteral("key"), key);
-    object.insert(QStringLiteral("url"), browser.hasCard() ? browser.url().toString(QUrl::FullyEncoded) : QString());
-    object.insert(QStringLiteral("card"), browser.cardId());
-    object.insert(QStringLiteral("title"), screen.title);
-    object.insert(QStringLiteral("screen"), QJsonArray::fromStringList(textLines(screen, browser.profile())));
-    object.insert(QStringLiteral("focus"), screen.focus < 0 ? QJsonValue() : QJsonValue(screen.focus));
+    OrderedObject object;
+    object.insert("step", step);
+    object.insert("key", key);
+    object.insert("url", browser.hasCard() ? browser.url().toString(QUrl::FullyEncoded) : QString());
+    object.insert("card", browser.cardId());
+    object.insert("title", screen.title);
+    object.insert("screen", QJsonArray::fromStringList(textLines(screen, browser.profile())));
+    object.insert("focus", screen.focus < 0 ? QJsonValue() : QJsonValue(screen.focus));
     QJsonArray items;
     for (const ScreenItem &item : screen.items) {
         QJsonObject entry;
@@ -78,9 +94,9 @@ QByteArray jsonLine(int step, const QString &key, const Browser &browser)
         entry.insert(QStringLiteral("line"), item.line);
         items.append(entry);
     }
-    object.insert(QStringLiteral("items"), items);
-    object.insert(QStringLiteral("soft1"), screen.soft1.label);
-    object.insert(QStringLiteral("soft2"), screen.soft2.label);
+    object.insert("items", items);
+    object.insert("soft1", screen.soft1.label);
+    object.insert("soft2", screen.soft2.label);
     if (screen.menuOpen) {
         QJsonObject menu;
         menu.insert(QStringLiteral("kind"),
@@ -94,23 +110,23 @@ QByteArray jsonLine(int step, const QString &key, const Browser &browser)
                 checked.append(on);
             menu.insert(QStringLiteral("checked"), checked);
         }
-        object.insert(QStringLiteral("menu"), menu);
+        object.insert("menu", menu);
     } else {
-        object.insert(QStringLiteral("menu"), QJsonValue());
+        object.insert("menu", QJsonValue());
     }
     QJsonObject vars;
     const QHash<QString, QString> &variables = browser.context().variables();
     for (auto it = variables.constBegin(); it != variables.constEnd(); ++it)
         vars.insert(it.key(), it.value());
-    object.insert(QStringLiteral("vars"), vars);
+    object.insert("vars", vars);
     QJsonArray history;
     for (const HistoryEntry &entry : browser.context().history())
         history.append(entry.url.toString(QUrl::FullyEncoded));
-    object.insert(QStringLiteral("history"), history);
-    object.insert(QStringLiteral("timer"),
+    object.insert("history", history);
+    object.insert("timer",
                   browser.timerRemaining() < 0 ? QJsonValue() : QJsonValue(browser.timerRemaining()));
-    object.insert(QStringLiteral("error"), screen.error.isEmpty() ? QJsonValue() : QJsonValue(screen.error));
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    object.insert("error", screen.error.isEmpty() ? QJsonValue() : QJsonValue(screen.error));
+    return object.text();
 }
 
 } // namespace PhoneReport
