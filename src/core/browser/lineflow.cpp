@@ -127,35 +127,36 @@ void LineFlow::placeWord(const QString &word, int style, int item, ScreenRun::Ki
         append(word, style, item, kind);
         return;
     }
-    // A word wider than a whole line is cut between characters.
-    QString rest = word;
-    while (!rest.isEmpty()) {
+    // A word wider than a whole line is cut between characters, in one
+    // pass over the word however long it is.
+    qsizetype at = 0;
+    while (at < word.size()) {
         const int room = m_width - m_line.width - framePad() - (m_frameOpenPending ? m_metrics.advance(0) : 0);
         const int fits = std::max(0, room / m_metrics.advance(style));
-        if (fits >= TextMetrics::characters(rest)) {
-            append(rest, style, item, kind);
+        qsizetype end = at;
+        for (int shown = 0; end < word.size(); ++end) {
+            const int next = TextMetrics::characters(QStringView(word).mid(end, 1));
+            if (shown + next > fits)
+                break;
+            shown += next;
+        }
+        if (end == word.size()) {
+            append(word.mid(at), style, item, kind);
             return;
         }
         if (fits == 0 && !m_line.runs.isEmpty()) {
             newLine();
             continue;
         }
-        // Take whole characters: a surrogate pair and the marks after a
-        // letter stay with it.
-        int take = 0;
-        for (int shown = 0; take < rest.size();) {
-            const int next = TextMetrics::characters(QStringView(rest).mid(take, 1));
-            if (shown + next > std::max(1, fits))
-                break;
-            shown += next;
-            ++take;
-        }
-        take = std::max(1, take);
-        if (take < rest.size() && rest[take - 1].isHighSurrogate())
-            ++take;
-        append(rest.left(take), style, item, kind);
-        rest = rest.mid(take);
-        if (!rest.isEmpty())
+        // A surrogate pair and the marks after a letter stay with it.
+        end = std::max(end, at + 1);
+        if (end < word.size() && word[end - 1].isHighSurrogate())
+            ++end;
+        while (end < word.size() && TextMetrics::characters(QStringView(word).mid(end, 1)) == 0)
+            ++end;
+        append(word.mid(at, end - at), style, item, kind);
+        at = end;
+        if (at < word.size())
             newLine();
     }
 }
