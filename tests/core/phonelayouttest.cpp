@@ -170,6 +170,8 @@ void PhoneLayoutTest::pictureSizes()
     QCOMPARE(line.runs[0].kind, ScreenRun::Kind::Picture);
     QCOMPARE(line.runs[0].pictureSize, QSize(20, 3));
     QCOMPARE(line.runs[0].width, 20);
+    QCOMPARE(browser.picture(line.runs[0].source).size(), QSize(20, 3));
+    QCOMPARE(browser.picture(line.runs[0].source).pixelColor(0, 0), QColor(Qt::white));
     QCOMPARE(line.runs[1].item, 0);
     QCOMPARE(browser.screen().items.value(0).kind, ScreenItem::Kind::Link);
     QCOMPARE(PhoneReport::textLines(browser.screen(), DeviceProfile()), QStringList{QStringLiteral("{Logo}[{L}]")});

@@ -157,36 +157,30 @@ void Browser::advance(int tenths)
     }
 }
 
-QSize Browser::pictureSize(const QString &src) const
+QImage Browser::picture(const QString &source) const
 {
-    const QUrl url = m_deckUrl.resolved(QUrl(src, QUrl::TolerantMode)).adjusted(QUrl::RemoveFragment);
+    const QUrl url = m_deckUrl.resolved(QUrl(source, QUrl::TolerantMode)).adjusted(QUrl::RemoveFragment);
     const QString key = url.toString();
     const auto cached = m_pictures.constFind(key);
     if (cached != m_pictures.constEnd())
         return *cached;
-    QSize size;
-    if (!mayOpen(url)) {
-        m_pictures.insert(key, size);
-        return size;
-    }
-    FetchRequest request;
-    request.url = url;
-    const FetchResult result = m_fetcher.fetch(request);
-    if (result.ok) {
+    QImage image;
+    if (mayOpen(url)) {
+        FetchRequest request;
+        request.url = url;
+        const FetchResult result = m_fetcher.fetch(request);
         const bool wbmp = url.path().endsWith(QLatin1String(".wbmp"), Qt::CaseInsensitive)
                           || result.contentType.startsWith("image/vnd.wap.wbmp");
-        if (wbmp) {
+        if (result.ok && wbmp) {
             const WbmpDecoder::Result decoded = WbmpDecoder::decode(result.bytes, Qt::white);
             if (decoded.status == WbmpDecoder::Status::Decoded)
-                size = decoded.image.size();
-        } else {
-            QImage image;
-            if (result.bytes.size() < 4 * 1024 * 1024 && image.loadFromData(result.bytes))
-                size = image.size();
+                image = decoded.image;
+        } else if (result.ok && result.bytes.size() < 4 * 1024 * 1024) {
+            image.loadFromData(result.bytes);
         }
     }
-    m_pictures.insert(key, size);
-    return size;
+    m_pictures.insert(key, image);
+    return image;
 }
 
 const Screen &Browser::screen() const

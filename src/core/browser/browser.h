@@ -11,6 +11,7 @@
 #include "wml/wmldocument.h"
 
 #include <QHash>
+#include <QImage>
 #include <QSize>
 #include <QUrl>
 #include <memory>
@@ -69,6 +70,9 @@ public:
     // Tenths left on the card's timer, or -1 when none runs.
     int timerRemaining() const { return m_timer.isRunning() ? m_timer.remaining() : -1; }
     const DeviceProfile &profile() const { return m_profile; }
+    // The picture a run of the screen shows (its source), read once and
+    // kept; a null image when it cannot be read.
+    QImage picture(const QString &source) const;
     // The deck's document, for an inspector; null before the first deck.
     std::shared_ptr<const WmlDocument> document() const { return m_document; }
 
@@ -121,7 +125,7 @@ private:
     void initialiseForms();
     void markDirty() { m_dirty = true; }
     void relayout() const;
-    QSize pictureSize(const QString &src) const;
+    QSize pictureSize(const QString &src) const { return picture(src).size(); }
     const WmlNode *deckTemplate() const;
 
     Fetcher &m_fetcher;
@@ -146,5 +150,5 @@ private:
     mutable Screen m_screen;
     mutable SoftKeys::Assignment m_softKeys;
     mutable bool m_dirty = true;
-    mutable QHash<QString, QSize> m_pictures;
+    mutable QHash<QString, QImage> m_pictures;
 };

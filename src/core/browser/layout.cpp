@@ -175,6 +175,7 @@ private:
         run.item = item;
         run.style = style;
         run.pictureSize = size;
+        run.source = src;
         run.width = std::min(size.width(), m_width);
         m_current->atom(run, size.height(), false);
     }

@@ -24,6 +24,7 @@ struct ScreenRun
     int x = 0;         // from the line's left edge, in pixels
     int width = 0;     // in pixels
     QSize pictureSize; // a picture that could be read; empty when only alt shows
+    QString source;    // the picture's src as written, variables filled in (Browser::picture)
     // A link or field is framed: the run that opens it and the one that
     // closes it each take one character's advance more (brackets in text).
     bool frameOpen = false;
