@@ -803,8 +803,8 @@ Zkuste „tarnel --help“; soubor tohoto jména otevřete jako „./%1“.
         <translation>Balíček má asi %1 bajtů textu, mnohem víc, než %2 přijme v přeloženém tvaru (%3 bajtů)</translation>
     </message>
     <message>
-        <source>The compiled deck is %1 bytes, and the %2 takes decks up to %3 bytes</source>
-        <translation>Přeložený balíček má %1 bajtů a %2 přijme balíčky nejvýš o %3 bajtech</translation>
+        <source>deck compiles to %1 bytes, above the %2 limit of %3 bytes</source>
+        <translation>přeložený balíček má %1 bajtů, nad limitem %3 bajtů telefonu %2</translation>
     </message>
     <message>
         <source>The picture is %1 pixels wide; the %2 shows up to %3</source>

@@ -8,6 +8,7 @@
 #include "common/tarnelerror.h"
 #include "wml/wmldocument.h"
 
+#include "clidevice.h"
 #include "clioutput.h"
 
 #include <QCommandLineParser>
@@ -38,7 +39,8 @@ int main(int argc, char **argv)
                                                           "version the DOCTYPE names."),
                                            QStringLiteral("1.1|1.2|1.3"));
     const QCommandLineOption deviceOption(QStringLiteral("device"),
-                                          QStringLiteral("The phone whose limits apply (\"generic\")."),
+                                          QStringLiteral("The phone whose limits apply: \"generic\" or a phone of "
+                                                         "data/devices.ini (nokia7110, ...)."),
                                           QStringLiteral("NAME"));
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         QStringLiteral("Print one JSON object per problem instead."));
@@ -59,8 +61,13 @@ int main(int argc, char **argv)
             return CliOutput::usageError(parser, QStringLiteral("Unknown WML version: %1").arg(parser.value(versionOption)));
         options.version = version;
     }
-    if (parser.isSet(deviceOption) && parser.value(deviceOption) != QLatin1String("generic"))
-        return CliOutput::usageError(parser, QStringLiteral("Unknown device: %1").arg(parser.value(deviceOption)));
+    if (parser.isSet(deviceOption)) {
+        QString error;
+        const std::optional<DeviceProfile> device = CliDevice::byName(parser.value(deviceOption), &error);
+        if (!device)
+            return CliOutput::usageError(parser, error);
+        options.device = *device;
+    }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return CliOutput::usageError(parser, QStringLiteral("No file to check."));

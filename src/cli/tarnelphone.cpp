@@ -7,8 +7,7 @@
 #include "browser/keysequence.h"
 #include "browser/phonereport.h"
 #include "browser/standardfetcher.h"
-#include "devices/devicecatalog.h"
-
+#include "clidevice.h"
 #include "clioutput.h"
 
 #include <QCommandLineParser>
@@ -35,7 +34,8 @@ int main(int argc, char **argv)
         "after loading, and after each key."));
     parser.addHelpOption();
     const QCommandLineOption deviceOption(QStringLiteral("device"),
-                                          QStringLiteral("The phone to run the deck on (\"generic\")."),
+                                          QStringLiteral("The phone to run the deck on: \"generic\" (the default) or a "
+                                                         "phone of data/devices.ini (nokia7110, ...)."),
                                           QStringLiteral("NAME"));
     const QCommandLineOption keysOption(
         QStringLiteral("keys"),
@@ -57,12 +57,11 @@ int main(int argc, char **argv)
 
     DeviceProfile profile;
     if (parser.isSet(deviceOption)) {
-        const QString name = parser.value(deviceOption);
-        const DeviceCatalog catalog = DeviceCatalog::load();
-        if (const DeviceProfile *found = catalog.find(name))
-            profile = *found;
-        else if (name.compare(QLatin1String("generic"), Qt::CaseInsensitive) != 0)
-            return CliOutput::usageError(parser, QStringLiteral("Unknown device: %1").arg(name));
+        QString error;
+        const std::optional<DeviceProfile> device = CliDevice::byName(parser.value(deviceOption), &error);
+        if (!device)
+            return CliOutput::usageError(parser, error);
+        profile = *device;
     }
 
     QList<KeySequence::Step> steps;

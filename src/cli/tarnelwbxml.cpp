@@ -12,6 +12,7 @@
 #include "wbxml/wbxmlwriter.h"
 #include "wml/wmldocument.h"
 
+#include "clidevice.h"
 #include "clioutput.h"
 
 #include <QCommandLineParser>
@@ -121,7 +122,8 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral(
         "compile DECK.wml [-o OUT.wmlc]   writes the deck compiled to WBXML\n"
         "decompile DECK.wmlc             prints a compiled deck as WML\n"
-        "size [--limit BYTES] DECK...    prints FILE, compiled bytes, limit and whether it fits"));
+        "size [--device NAME | --limit BYTES] DECK...\n"
+        "                                prints FILE, compiled bytes, limit and whether it fits"));
     parser.addHelpOption();
     const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Where compile writes (standard output if not given)."),
@@ -129,7 +131,11 @@ int main(int argc, char **argv)
     const QCommandLineOption limitOption(QStringLiteral("limit"),
                                          QStringLiteral("The largest compiled deck the phone takes, in bytes."),
                                          QStringLiteral("BYTES"), QString::number(DeviceProfile().maxDeckBytes));
-    parser.addOptions({outputOption, limitOption});
+    const QCommandLineOption deviceOption(QStringLiteral("device"),
+                                          QStringLiteral("The phone whose limit applies: \"generic\" or a phone "
+                                                         "of data/devices.ini (nokia7110, ...)."),
+                                          QStringLiteral("NAME"));
+    parser.addOptions({outputOption, limitOption, deviceOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compile, decompile or size"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The decks."), QStringLiteral("FILE..."));
 
@@ -146,6 +152,15 @@ int main(int argc, char **argv)
     if (command == QLatin1String("decompile") && arguments.size() == 1 && !parser.isSet(outputOption))
         return decompile(arguments.first());
     if (command == QLatin1String("size") && !arguments.isEmpty() && !parser.isSet(outputOption)) {
+        if (parser.isSet(deviceOption) && parser.isSet(limitOption))
+            return CliOutput::usageError(parser, QStringLiteral("Give --device or --limit, not both."));
+        if (parser.isSet(deviceOption)) {
+            QString error;
+            const std::optional<DeviceProfile> device = CliDevice::byName(parser.value(deviceOption), &error);
+            if (!device)
+                return CliOutput::usageError(parser, error);
+            return size(arguments, device->maxDeckBytes);
+        }
         bool number = false;
         const int limit = parser.value(limitOption).toInt(&number);
         if (!number || limit <= 0)

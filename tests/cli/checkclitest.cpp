@@ -49,6 +49,23 @@ private slots:
         QVERIFY(lines.first().endsWith(" [xml]"));
     }
 
+    void theDeviceOptionBringsThePhonesLimit()
+    {
+        // About 1,450 bytes compiled: above the generic 1,400, below the
+        // UP.Browser 3.2 phone's 1,492.
+        QByteArray big = cleanDeck;
+        big.replace("Hello", QByteArray(1420, 'x'));
+        write(QStringLiteral("big.wml"), big);
+        const ToolRun generic = check({path(QStringLiteral("big.wml"))});
+        QVERIFY2(generic.out.contains("warning: deck compiles to "), generic.out.constData());
+        QVERIFY(generic.out.contains("above the Generic WAP 1.x phone limit of 1400 bytes [device-deck-size]"));
+        const ToolRun upBrowser = check({QStringLiteral("--device"), QStringLiteral("upbrowser32"), path(QStringLiteral("big.wml"))});
+        QCOMPARE(upBrowser.exitCode, 0);
+        QCOMPARE(upBrowser.out, QByteArray());
+        const ToolRun nokia = check({QStringLiteral("--device"), QStringLiteral("Nokia 7110"), path(QStringLiteral("big.wml"))});
+        QVERIFY2(nokia.out.contains("above the Nokia 7110 limit of 1397 bytes"), nokia.out.constData());
+    }
+
     void cleanDecksExitZero()
     {
         const ToolRun run = check({path(QStringLiteral("clean.wml"))});

@@ -100,6 +100,11 @@ private slots:
         const ToolRun tooLarge = wbxml({QStringLiteral("size"), QStringLiteral("--limit"), QStringLiteral("100"), deck});
         QCOMPARE(tooLarge.exitCode, 1);
         QVERIFY(tooLarge.out.endsWith("\ttoo large\n"));
+        // A phone of devices.ini brings its own limit, by id or by name.
+        const ToolRun phone = wbxml({QStringLiteral("size"), QStringLiteral("--device"), QStringLiteral("Nokia 7110"), deck});
+        QCOMPARE(phone.out, deck.toUtf8() + '\t' + QByteArray::number(bytes.size()) + "\t1397\tfits\n");
+        const ToolRun upBrowser = wbxml({QStringLiteral("size"), QStringLiteral("--device"), QStringLiteral("upbrowser32"), deck});
+        QVERIFY(upBrowser.out.endsWith("\t1492\tfits\n"));
     }
 
     void badUsageBrokenDecksAndBrokenBytes()
@@ -113,6 +118,13 @@ private slots:
         QCOMPARE(wbxml({}).exitCode, 2);
         QCOMPARE(wbxml({QStringLiteral("frobnicate"), broken}).exitCode, 2);
         QCOMPARE(wbxml({QStringLiteral("size"), QStringLiteral("--limit"), QStringLiteral("many"), broken}).exitCode, 2);
+        const ToolRun unknown = wbxml({QStringLiteral("size"), QStringLiteral("--device"), QStringLiteral("nonesuch"), broken});
+        QCOMPARE(unknown.exitCode, 2);
+        QVERIFY2(unknown.err.contains("nokia7110"), unknown.err.constData());
+        QCOMPARE(wbxml({QStringLiteral("size"), QStringLiteral("--device"), QStringLiteral("generic"), QStringLiteral("--limit"),
+                        QStringLiteral("9"), broken})
+                     .exitCode,
+                 2);
         QCOMPARE(wbxml({QStringLiteral("compile"), folder.filePath(QStringLiteral("missing.wml"))}).exitCode, 2);
         const ToolRun notWellFormed = wbxml({QStringLiteral("compile"), broken});
         QCOMPARE(notWellFormed.exitCode, 1);

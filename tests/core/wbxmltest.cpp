@@ -89,6 +89,10 @@ private slots:
         QTest::newRow("white space run together outside pre, kept inside")
             << "<wml>\n  <card>\n    <p>a \n\t b</p><pre> x\n  y</pre>\n  </card>\n</wml>"
             << hex("03 0A 6A 00  7F 67 60 03 612062 00 01 5B 03 20780A202079 00 01 01 01");
+        QTest::newRow("white space next to the tags of an element goes, between words one space stays")
+            << "<wml><card><p>\n  Hi <b> there </b> you <br/>\n me\n <br/> </p><p> </p></card></wml>"
+            << hex("03 0A 6A 00  7F 67 60 03 486920 00 64 03 7468657265 00 01 03 20796F75 00 26 03 6D65 00 26 01"
+                   " 20 01 01");
         QTest::newRow("value tokens inside an attribute value")
             << "<wml><card><p><img src=\"pic.wbmp\" alt=\"x\"/><a href=\"http://www.shop.com/\">s</a></p></card></wml>"
             << hex("03 0A 6A 00  7F 67 60 AE 32 03 7069632E77626D70 00 0C 03 78 00 01"

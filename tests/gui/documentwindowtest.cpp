@@ -106,7 +106,7 @@ private slots:
         QVERIFY(f.main->edittemp().text().isEmpty());
         // The next Open uses the usual filter again.
         f.trigger("FileOpen");
-        QCOMPARE(f.dialogs->fileRequests[1].filter, QStringLiteral("WML files (*.wml)|*.wml|All files (*.*)|*.*"));
+        QCOMPARE(f.dialogs->fileRequests[1].filter, QStringLiteral("WML files (*.wml)|*.wml|Compiled WML files (*.wmlc)|*.wmlc|All files (*.*)|*.*"));
     }
 
     void typingMarksTheDocumentAndSavingClearsIt()

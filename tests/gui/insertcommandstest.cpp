@@ -204,7 +204,7 @@ private slots:
 
         f.trigger("FileOpen");
         QCOMPARE(f.dialogs->fileRequests.value(2).filter,
-                 QStringLiteral("WML files (*.wml)|*.wml|All files (*.*)|*.*"));
+                 QStringLiteral("WML files (*.wml)|*.wml|Compiled WML files (*.wmlc)|*.wmlc|All files (*.*)|*.*"));
         QCOMPARE(f.dialogs->fileRequests.value(2).defaultExtension, QStringLiteral("wml"));
     }
 

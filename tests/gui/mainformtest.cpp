@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(f.enabledOf(documentCommands), QStringList());
         QCOMPARE(f.enabledOf(alwaysOn), alwaysOn);
         QCOMPARE(menuTitles(f.main.get()), (QStringList{"&File", "&View", "&Window", "&Help"}));
-        QCOMPARE(f.main->statusPanels()->findChildren<QLabel *>().size(), 8);
+        QCOMPARE(f.main->statusPanels()->findChildren<QLabel *>().size(), 9);
         // No translation file lies beside the test program.
         QVERIFY(!f.main->languageMenu()->menuAction()->isEnabled());
     }

@@ -23,6 +23,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+
 // Served with bare line feeds; the downloaded file has CR LF.
 const QByteArray httpPage = "<wml>\n<card id=\"home\"><p>Hello</p></card>\n</wml>";
 const QByteArray httpPageAsSaved = "<wml>\r\n<card id=\"home\"><p>Hello</p></card>\r\n</wml>";
@@ -238,10 +245,13 @@ private slots:
         QCOMPARE(f().dialogs->errors, QStringList());
         QCOMPARE(f().active()->editor()->text(), text);
         QCOMPARE(f().panel(StatusPanels::FormatPanel), format);
-        // Saving writes the page back in the set it came in.
+        // Saving writes the page in the set it came in, to a file of the
+        // user's (the download goes at exit).
         f().type(QStringLiteral("x"));
+        f().dialogs->saveNames << f().folder.file(QStringLiteral("saved.wml"));
         f().trigger("FileSave");
         QVERIFY(f().dialogs->questions.isEmpty());
+        QCOMPARE(f().active()->documentPath(), f().folder.file(QStringLiteral("saved.wml")));
         QCOMPARE(readFile(f().active()->documentPath()),
                  "x" + QByteArray(path.endsWith(QLatin1String("czech.wml")) ? czechPage : latin2Page));
     }
@@ -270,10 +280,14 @@ private slots:
         const QString second = QDir(downloads()).filePath(QStringLiteral("$$$$$$$$-2.wml"));
         QCOMPARE(f().active()->documentPath(), second);
 
-        // Saving the second download leaves the first one's file alone.
+        // Saving the second download goes to a file of the user's and
+        // leaves both downloads alone.
         f().type(QStringLiteral("changed "));
+        const QString saved = f().folder.file(QStringLiteral("second.wml"));
+        f().dialogs->saveNames << saved;
         f().trigger("FileSave");
-        QVERIFY(readFile(second).startsWith("changed "));
+        QVERIFY(readFile(saved).startsWith("changed "));
+        QCOMPARE(readFile(second), ftpPage);
         QCOMPARE(readFile(first), ftpPage);
     }
 
@@ -407,6 +421,29 @@ private slots:
         m_f.reset(); // the program ends
         QVERIFY(!QFileInfo::exists(second));
         QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void savingADownloadedPageAsksForAFileOfItsOwn()
+    {
+        // The download goes at exit, or when another download takes its
+        // name: a Save there would lose the user's work.
+        openGoodPage();
+        TMDIChild *child = f().active();
+        const QString download = child->documentPath();
+        const QByteArray fetched = fileBytes(download);
+        f().type(QStringLiteral("edited "));
+        const QString mine = f().folder.file(QStringLiteral("mine.wml"));
+        f().dialogs->saveNames << mine;
+        f().trigger("FileSave");
+        QCOMPARE(f().dialogs->errors, QStringList());
+        QCOMPARE(child->documentPath(), mine);
+        QVERIFY(fileBytes(mine).contains("edited "));
+        QCOMPARE(fileBytes(download), fetched);
+        // From then on it is the user's file, saved without asking.
+        f().type(QStringLiteral("again "));
+        f().trigger("FileSave");
+        QVERIFY(fileBytes(mine).contains("again "));
+        QVERIFY(f().dialogs->saveNames.isEmpty());
     }
 
     void cancellingSaveToFtpKeepsTheServersCopy()

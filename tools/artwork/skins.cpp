@@ -64,6 +64,8 @@ struct Device {
     QString titleFont;
     int titleSize = 8;
     bool titleBold = false;
+    // The section of data/devices.ini the skin stands for.
+    QString profile;
     Look look;
 };
 
@@ -162,6 +164,7 @@ std::vector<Device> devices()
     {   // a small candy bar with a green monochrome LCD
         Device d;
         d.name = QStringLiteral("Mono 96");
+        d.profile = QStringLiteral("nokia7110");
         d.file = QStringLiteral("mono96.png");
         d.label = QStringLiteral("MONO 96");
         d.screen = QSize(96, 65);
@@ -206,6 +209,7 @@ std::vector<Device> devices()
     {   // a silver colour phone with a square screen
         Device d;
         d.name = QStringLiteral("Colour 128");
+        d.profile = QStringLiteral("generic128");
         d.file = QStringLiteral("colour128.png");
         d.label = QStringLiteral("COLOUR 128");
         d.screen = QSize(128, 128);
@@ -252,6 +256,7 @@ std::vector<Device> devices()
     {   // a large black colour phone
         Device d;
         d.name = QStringLiteral("Colour 176");
+        d.profile = QStringLiteral("generic176");
         d.file = QStringLiteral("colour176.png");
         d.label = QStringLiteral("COLOUR 176");
         d.screen = QSize(176, 208);
@@ -745,6 +750,7 @@ bool writeSkinsIni(const QString &path)
         };
         out << "\n[" << d.name << "]\n"
             << "bmp=" << d.file << '\n'
+            << "profile=" << d.profile << '\n'
             << "left=" << l.screen.left() << '\n'
             << "top=" << l.screen.top() + panelHeight << '\n'
             << "width=" << l.screen.width() << '\n'

@@ -12,14 +12,14 @@ struct CheckSession::Mailbox
     QMutex mutex;
     CheckSession *session = nullptr;
 
-    void post(quint64 revision, QList<Diagnostic> diagnostics)
+    void post(quint64 revision, CheckSession::Result result)
     {
         QMutexLocker lock(&mutex);
         if (!session)
             return;
         CheckSession *target = session;
         QMetaObject::invokeMethod(
-            target, [target, revision, diagnostics = std::move(diagnostics)] { target->finish(revision, diagnostics); },
+            target, [target, revision, result = std::move(result)] { target->finish(revision, result); },
             Qt::QueuedConnection);
     }
 
@@ -31,7 +31,7 @@ struct CheckSession::Mailbox
 };
 
 CheckSession::CheckSession(InputSource source, QObject *parent)
-    : QObject(parent), m_source(std::move(source)), m_check(&CheckSession::standardCheck),
+    : QObject(parent), m_source(std::move(source)), m_check(&CheckSession::checkAndMeasure),
       m_mailbox(std::make_shared<Mailbox>())
 {
     m_mailbox->session = this;
@@ -51,9 +51,17 @@ QList<Diagnostic> CheckSession::standardCheck(const Input &input)
     return Checker::check(*document, input.checker);
 }
 
+CheckSession::Result CheckSession::checkAndMeasure(const Input &input)
+{
+    const std::shared_ptr<const WmlDocument> document = WmlDocument::parse(input.text, input.document);
+    Result result(Checker::check(*document, input.checker));
+    result.size = DeckSizeReport::measure(*document, input.checker.device);
+    return result;
+}
+
 void CheckSession::setCheckFunction(CheckFunction check)
 {
-    m_check = check ? std::move(check) : CheckFunction(&CheckSession::standardCheck);
+    m_check = check ? std::move(check) : CheckFunction(&CheckSession::checkAndMeasure);
 }
 
 void CheckSession::textChanged()
@@ -73,12 +81,12 @@ void CheckSession::bringUpToDate()
     if (isCurrent())
         return;
     m_timer.stop();
-    QList<Diagnostic> diagnostics;
+    Result result;
     try {
-        diagnostics = m_check(m_source ? m_source() : Input());
+        result = m_check(m_source ? m_source() : Input());
     } catch (...) {
     }
-    m_diagnostics = diagnostics;
+    m_result = std::move(result);
     m_checkedRevision = m_revision;
     emit checked();
 }
@@ -96,18 +104,18 @@ void CheckSession::start()
     Input input = m_source ? m_source() : Input();
     QThreadPool::globalInstance()->start(
         [mailbox = m_mailbox, check = m_check, input = std::move(input), revision] {
-            QList<Diagnostic> diagnostics;
+            Result result;
             try {
-                diagnostics = check(input);
+                result = check(input);
             } catch (...) {
                 // A failing rule must not take the editor down; the page
                 // simply shows no problems until the next check.
             }
-            mailbox->post(revision, std::move(diagnostics));
+            mailbox->post(revision, std::move(result));
         });
 }
 
-void CheckSession::finish(quint64 revision, const QList<Diagnostic> &diagnostics)
+void CheckSession::finish(quint64 revision, const Result &result)
 {
     m_running = false;
     if (revision != m_revision) {
@@ -120,7 +128,7 @@ void CheckSession::finish(quint64 revision, const QList<Diagnostic> &diagnostics
             start();
         return;
     }
-    m_diagnostics = diagnostics;
+    m_result = result;
     m_checkedRevision = revision;
     emit checked();
     if (m_due)

@@ -2,6 +2,7 @@
 
 #include "checker.h"
 
+#include "devices/decksizereport.h"
 #include "wml/wmldocument.h"
 
 #include <QList>
@@ -29,16 +30,28 @@ public:
         Checker::Options checker;
     };
     using InputSource = std::function<Input()>;
+    // What one check found: the problems, and the deck's compiled size
+    // against the phone of the checker's options.
+    struct Result
+    {
+        Result() = default;
+        Result(QList<Diagnostic> found) : diagnostics(std::move(found)) {}
+        QList<Diagnostic> diagnostics;
+        DeckSizeReport size;
+    };
     // Runs on a worker thread: it must touch nothing but its input.
-    using CheckFunction = std::function<QList<Diagnostic>(const Input &input)>;
+    using CheckFunction = std::function<Result(const Input &input)>;
 
     static constexpr int defaultDelay = 300;
 
     explicit CheckSession(InputSource source, QObject *parent = nullptr);
     ~CheckSession() override;
 
-    // The parse and the checker's rules; the default check function.
+    // The parse and the checker's rules.
     static QList<Diagnostic> standardCheck(const Input &input);
+    // The default check function: standardCheck() and the compiled size,
+    // from one parse.
+    static Result checkAndMeasure(const Input &input);
     void setCheckFunction(CheckFunction check);
 
     // The pause after the last change before the check starts, in ms.
@@ -57,7 +70,9 @@ public:
     void bringUpToDate();
 
     // The problems of the last check whose text was still current.
-    const QList<Diagnostic> &diagnostics() const { return m_diagnostics; }
+    const QList<Diagnostic> &diagnostics() const { return m_result.diagnostics; }
+    // The compiled size found by the same check.
+    const DeckSizeReport &deckSize() const { return m_result.size; }
     // Whether diagnostics() belong to the text as it is now.
     bool isCurrent() const { return m_checkedRevision == m_revision; }
     bool isRunning() const { return m_running; }
@@ -75,13 +90,13 @@ private:
     struct Mailbox;
 
     void start();
-    void finish(quint64 revision, const QList<Diagnostic> &diagnostics);
+    void finish(quint64 revision, const Result &result);
 
     InputSource m_source;
     CheckFunction m_check;
     QTimer m_timer;
     std::shared_ptr<Mailbox> m_mailbox;
-    QList<Diagnostic> m_diagnostics;
+    Result m_result;
     quint64 m_revision = 1;
     quint64 m_checkedRevision = 0;
     bool m_running = false;

@@ -46,7 +46,7 @@ void deckSize(const CheckContext &context)
     if (size <= limit)
         return;
     context.warning(QStringLiteral("device-deck-size"), deckStart(context),
-                    CheckContext::tr("The compiled deck is %1 bytes, and the %2 takes decks up to %3 bytes")
+                    CheckContext::tr("deck compiles to %1 bytes, above the %2 limit of %3 bytes")
                         .arg(size)
                         .arg(context.device().name)
                         .arg(limit));

@@ -13,6 +13,7 @@ QList<std::pair<QString, bool>> of(const ActiveDocument &document)
         {QStringLiteral("FileSaveAs"), source},
         {QStringLiteral("FileSaveAll"), source},
         {QStringLiteral("FilePrint"), source},
+        {QStringLiteral("FileExportCompiled"), document.exists},
         {QStringLiteral("EditUndo"), source && document.canUndo},
         {QStringLiteral("EditRedo"), source && document.canRedo},
         {QStringLiteral("EditFind"), source},

@@ -13,12 +13,18 @@ QString tr(const char *text)
 
 QString wmlOpen()
 {
-    return tr("WML files (*.wml)") + QStringLiteral("|*.wml|") + tr("All files (*.*)") + QStringLiteral("|*.*");
+    return tr("WML files (*.wml)") + QStringLiteral("|*.wml|") + tr("Compiled WML files (*.wmlc)")
+           + QStringLiteral("|*.wmlc|") + tr("All files (*.*)") + QStringLiteral("|*.*");
 }
 
 QString wmlSave()
 {
     return tr("WML files (*.wml)") + QStringLiteral("|*.wml");
+}
+
+QString wmlc()
+{
+    return tr("Compiled WML files (*.wmlc)") + QStringLiteral("|*.wmlc");
 }
 
 QString templates()

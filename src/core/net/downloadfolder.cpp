@@ -110,3 +110,15 @@ QString DownloadFolder::store(const QByteArray &bytes, const QStringList &inUse)
     }
     throw TarnelError::cannotCreate(dir.filePath(nameNumber(1)));
 }
+
+bool DownloadFolder::holds(const QString &path) const
+{
+    if (path.isEmpty())
+        return false;
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (const QString &made : m_made) {
+        if (QFileInfo(made).absoluteFilePath() == wanted)
+            return true;
+    }
+    return false;
+}

@@ -36,6 +36,10 @@ public:
     // or the file not written (nothing is left behind then).
     QString store(const QByteArray &bytes, const QStringList &inUse);
 
+    // Whether path is one of the downloads this folder made: a file that
+    // goes at exit, so saving the page must ask for a file of the user's.
+    bool holds(const QString &path) const;
+
 private:
     QString ensureFolder();
 

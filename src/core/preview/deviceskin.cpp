@@ -14,6 +14,7 @@ DeviceSkin DeviceSkin::read(const QString &device)
     };
     DeviceSkin skin;
     skin.picture = text("bmp");
+    skin.profile = text("profile");
     skin.left = number("left");
     skin.top = number("top");
     skin.width = number("width");

@@ -11,6 +11,7 @@
 struct DeviceSkin
 {
     QString picture; // file name in the skins folder
+    QString profile; // the phone of data/devices.ini it shows; may be empty
     int left = 0;
     int top = 0;
     int width = 0;

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <functional>
 #include <vector>
 
 namespace WbxmlWriter {
@@ -76,6 +77,13 @@ bool holdsNoText(const QString &element)
     return names.contains(element);
 }
 
+// Elements that start a new line: white space next to them is never seen.
+bool breaksLine(const QString &element)
+{
+    static const QSet<QString> names{"br", "p", "pre", "table"};
+    return names.contains(element);
+}
+
 bool isHrefAttribute(const QString &name)
 {
     static const QSet<QString> names{"href", "src", "onenterforward", "onenterbackward", "ontimer", "onpick"};
@@ -100,10 +108,10 @@ class Encoder
 public:
     explicit Encoder(const WmlDocument &document) : m_document(document) {}
 
-    QByteArray encode()
+    Compiled compile()
     {
         if (const WmlNode *root = m_document.root())
-            element(*root, false);
+            deck(*root);
         return assemble();
     }
 
@@ -201,14 +209,16 @@ private:
             valueText(value);
     }
 
-    void element(const WmlNode &node, bool inPre)
+    using ChildDone = std::function<void(const WmlNode &child, std::size_t firstItem)>;
+
+    void element(const WmlNode &node, bool inPre, const ChildDone &childDone = nullptr)
     {
         inPre = inPre || node.name == QLatin1String("pre");
         const unsigned char token = WmlTokens::tagToken(node.name);
         const bool hasAttributes = !node.attributes.isEmpty();
         bool hasContent = false;
-        for (const WmlNode &child : node.children)
-            hasContent = hasContent || child.isElement() || !dropped(node, child, inPre);
+        for (std::size_t index = 0; index < node.children.size() && !hasContent; ++index)
+            hasContent = node.children[index].isElement() || !textOf(node, index, inPre).isEmpty();
         const unsigned char flags = (hasAttributes ? WmlTokens::hasAttributes : 0)
                                     | (hasContent ? WmlTokens::hasContent : 0);
         if (token) {
@@ -227,21 +237,56 @@ private:
         }
         if (!hasContent)
             return;
-        for (const WmlNode &child : node.children) {
-            if (child.isElement())
+        for (std::size_t index = 0; index < node.children.size(); ++index) {
+            const WmlNode &child = node.children[index];
+            if (child.isElement()) {
+                const std::size_t first = m_items.size();
                 element(child, inPre);
-            else if (!dropped(node, child, inPre))
-                textWithVariables(inPre ? child.text : collapsedSpace(child.text), false, false);
+                if (childDone)
+                    childDone(child, first);
+            } else {
+                const QString text = textOf(node, index, inPre);
+                if (!text.isEmpty())
+                    textWithVariables(text, false, false);
+            }
         }
         byte(WmlTokens::End);
     }
 
-    static bool dropped(const WmlNode &parent, const WmlNode &child, bool inPre)
+    // The root element, remembering where each element under it starts
+    // and ends among the items.
+    void deck(const WmlNode &root)
     {
-        return child.isText() && (child.text.isEmpty() || (!inPre && child.isWhitespace() && holdsNoText(parent.name)));
+        element(root, false, [this](const WmlNode &child, std::size_t first) {
+            m_parts.push_back(PartItems{&child, first, m_items.size()});
+        });
     }
 
-    QByteArray assemble()
+    // What the text child at index of parent puts in the compiled deck.
+    // Inside <pre> it is kept as written. Elsewhere a phone ignores white
+    // space right after a start tag, right before an end tag and next to a
+    // line break, and runs the rest together into one space; white space
+    // where no text may stand goes altogether. Empty means nothing is
+    // written.
+    static QString textOf(const WmlNode &parent, std::size_t index, bool inPre)
+    {
+        const WmlNode &child = parent.children[index];
+        if (inPre || child.text.isEmpty())
+            return child.text;
+        if (child.isWhitespace() && holdsNoText(parent.name))
+            return QString();
+        QString text = collapsedSpace(child.text);
+        const auto endsLine = [&](std::size_t sibling) {
+            return breaksLine(parent.children[sibling].name);
+        };
+        if ((index + 1 == parent.children.size() || endsLine(index + 1)) && text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        if ((index == 0 || endsLine(index - 1)) && text.startsWith(QLatin1Char(' ')))
+            text.remove(0, 1);
+        return text;
+    }
+
+    Compiled assemble()
     {
         // Settle the string table: in order of first use, a string goes in
         // when that is cheaper than writing it inline every time.
@@ -273,7 +318,14 @@ private:
         appendMultiByte(&out, 106); // UTF-8
         appendMultiByte(&out, quint32(table.size()));
         out += table;
-        for (const Item &item : m_items) {
+        Compiled compiled;
+        compiled.headerBytes = int(out.size());
+        auto part = m_parts.cbegin();
+        qsizetype partStart = 0;
+        for (std::size_t index = 0; index < m_items.size(); ++index) {
+            if (part != m_parts.cend() && index == part->first)
+                partStart = out.size();
+            const Item &item = m_items[index];
             const auto offset = offsets.constFind(item.text);
             const bool inTable = item.kind != Item::Kind::Byte && offset != offsets.constEnd();
             switch (item.kind) {
@@ -303,12 +355,26 @@ private:
                 }
                 break;
             }
+            if (part != m_parts.cend() && index + 1 == part->end) {
+                compiled.parts.append(Part{part->node->name, part->node->value(u"id"), int(out.size() - partStart)});
+                ++part;
+            }
         }
-        return out;
+        compiled.bytes = out;
+        return compiled;
     }
+
+    // Where one element under the root lies among the items.
+    struct PartItems
+    {
+        const WmlNode *node;
+        std::size_t first;
+        std::size_t end;
+    };
 
     const WmlDocument &m_document;
     std::vector<Item> m_items;
+    std::vector<PartItems> m_parts;
 };
 
 } // namespace
@@ -352,7 +418,12 @@ unsigned char publicId(WmlVersion version)
 
 QByteArray encode(const WmlDocument &document)
 {
-    return Encoder(document).encode();
+    return Encoder(document).compile().bytes;
+}
+
+Compiled compile(const WmlDocument &document)
+{
+    return Encoder(document).compile();
 }
 
 } // namespace WbxmlWriter

@@ -27,7 +27,27 @@
 //   always go there, as LITERAL needs.
 namespace WbxmlWriter {
 
+// One element under <wml> (a card, the template, the head) and the bytes
+// its tokens take in the compiled deck. Strings it refers to in the string
+// table are counted with the table, not here.
+struct Part
+{
+    QString element; // "card", "template", "head", ...
+    QString id;      // the card's id; empty when it has none
+    int bytes = 0;
+};
+
+struct Compiled
+{
+    QByteArray bytes;
+    // The version, public identifier, character set and string table.
+    int headerBytes = 0;
+    QList<Part> parts;
+};
+
 QByteArray encode(const WmlDocument &document);
+// encode(), with the share of each element under <wml>.
+Compiled compile(const WmlDocument &document);
 
 // The WBXML version byte and public identifier used for a WML version.
 unsigned char wbxmlVersion(WmlVersion version);

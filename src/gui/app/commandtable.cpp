@@ -1,4 +1,5 @@
 #include "commandtable.h"
+#include "artwork.h"
 
 #include "apptexts.h"
 
@@ -35,6 +36,8 @@ const QList<Command> &commands()
          QT_TRANSLATE_NOOP("Commands", "Save file to FTP"), "", "saveftp"},
         {"FileSaveAll", "File", QT_TRANSLATE_NOOP("Commands", "Save A&ll"),
          QT_TRANSLATE_NOOP("Commands", "Save all opened WML pages"), "", "saveall"},
+        {"FileExportCompiled", "File", QT_TRANSLATE_NOOP("Commands", "Export Co&mpiled (.wmlc)..."),
+         QT_TRANSLATE_NOOP("Commands", "Write the page compiled to WBXML, as a phone receives it"), "", ""},
         {"FilePrint", "File", QT_TRANSLATE_NOOP("Commands", "&Print"),
          QT_TRANSLATE_NOOP("Commands", "Print current WML page to a default printer"), "Ctrl+P", "print"},
         {"FilePrintSetup", "File", QT_TRANSLATE_NOOP("Commands", "P&rinter Setup..."),
@@ -72,7 +75,7 @@ QList<QAction *> createActions(const QList<Command> &list, QObject *owner)
         if (*command.shortcut)
             action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
         if (*command.icon)
-            action->setIcon(QIcon(QStringLiteral(":/artwork/%1.png").arg(QString::fromLatin1(command.icon))));
+            action->setIcon(Artwork::icon(QString::fromLatin1(command.icon)));
         actions.append(action);
     }
     return actions;

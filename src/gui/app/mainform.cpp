@@ -1,4 +1,5 @@
 #include "mainform.h"
+#include "artwork.h"
 
 #include "apptexts.h"
 #include "collapsibletoolbar.h"
@@ -17,6 +18,7 @@
 
 #include "common/commandstates.h"
 #include "common/programfolder.h"
+#include "devices/devicecatalog.h"
 #include "common/previewfolders.h"
 #include "net/downloadfolder.h"
 
@@ -49,7 +51,7 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
         m_splash = SplashWindow::showSplash();
 
     setAcceptDrops(true);
-    setWindowIcon(QIcon(QStringLiteral(":/artwork/tarnel.png")));
+    setWindowIcon(Artwork::icon(QStringLiteral("tarnel")));
     QApplication::setWindowIcon(windowIcon());
     setGeometry(202, 117, 589, 409);
 
@@ -67,7 +69,6 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
     createToolBar();
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
-    createHelpWindow();
 
     m_storage.bindBool(QStringLiteral("tlacitkaMAIN_Maximized"), [this] { return m_toolBar->isMaximized(); },
                        [this](bool on) { m_toolBar->setMaximized(on); });
@@ -114,7 +115,7 @@ void TMainForm::createMenus()
     m_fileMenu = new QMenu(tr("&File"), this);
     m_fileMenu->setObjectName(QStringLiteral("mmFile"));
     for (const char *name : {"FileNew", "FileNewFromTemplate", "FileOpen", "FileOpenURL", "", "FileClose",
-                             "FileCloseAll", "", "FileSave", "FileSaveAs", "FileSaveFtp", "FileSaveAll", "",
+                             "FileCloseAll", "", "FileSave", "FileSaveAs", "FileSaveFtp", "FileSaveAll", "FileExportCompiled", "",
                              "FilePrint", "FilePrintSetup", "", "FileExit"}) {
         if (*name)
             m_fileMenu->addAction(action(QString::fromLatin1(name)));
@@ -136,6 +137,8 @@ void TMainForm::createMenus()
     m_languageMenu->menuAction()->setStatusTip(tr("Select language"));
     createEncodingMenus();
     m_viewMenu->addMenu(m_encodingMenu);
+    createDeviceMenu();
+    m_viewMenu->addMenu(m_deviceMenu);
     const QList<QAction *> fileItems = m_fileMenu->actions();
     m_fileMenu->insertMenu(fileItems.value(fileItems.indexOf(action(QStringLiteral("FileOpenURL"))) + 1),
                            m_reopenMenu);
@@ -152,7 +155,7 @@ void TMainForm::createMenus()
     contents->setObjectName(QStringLiteral("WAPhelp1"));
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     contents->setStatusTip(tr("Information about program"));
-    contents->setIcon(QIcon(QStringLiteral(":/artwork/help.png")));
+    contents->setIcon(Artwork::icon(QStringLiteral("help")));
     // Context help is kept out of the menu; its shortcut works in the
     // window (a hidden QAction would lose its shortcut).
     auto *context = new QAction(tr("&Context help"), this);
@@ -189,7 +192,7 @@ void TMainForm::createToolBar()
     m_toolBar->addCommand(action(QStringLiteral("EditReplace")), QStringLiteral("btnREPLACE"));
     m_toolBar->addGap();
     // The Help button runs Help contents but carries its own hint.
-    auto *help = new QAction(QIcon(QStringLiteral(":/artwork/help.png")), tr("Help"), this);
+    auto *help = new QAction(Artwork::icon(QStringLiteral("help")), tr("Help"), this);
     help->setObjectName(QStringLiteral("ToolButton40Action"));
     help->setToolTip(tr("Help"));
     help->setStatusTip(tr("Help"));
@@ -213,6 +216,7 @@ void TMainForm::connectCommands()
         {"FileSaveAll", &TMainForm::FileSaveAllExecute},
         {"FileOpenURL", &TMainForm::FileOpenURLExecute},
         {"FileSaveFtp", &TMainForm::FileSaveFtpExecute},
+        {"FileExportCompiled", &TMainForm::FileExportCompiledExecute},
         {"FilePrint", &TMainForm::FilePrintExecute},
         {"FilePrintSetup", &TMainForm::FilePrintSetupExecute},
         {"FileExit", &TMainForm::FileExitExecute},
@@ -344,6 +348,7 @@ void TMainForm::childActivated(QMdiSubWindow *)
     }
     showDocumentFormat();
     showProblemCount();
+    showDeckSize();
 }
 
 bool TMainForm::event(QEvent *event)

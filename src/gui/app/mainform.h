@@ -14,6 +14,8 @@
 #include <memory>
 
 class CollapsibleToolBar;
+class DeviceCatalog;
+struct DeviceProfile;
 class DownloadFolder;
 class PreviewFolders;
 class QMdiSubWindow;
@@ -69,7 +71,8 @@ public:
     StatusPanels *statusPanels() const { return m_statusBar; }
     PlainTextBuffer &edittemp() { return m_edittemp; }
     TfrmFIND *findDialog();
-    TfrmWAPHELP *helpWindow() const { return m_helpWindow; }
+    // The help window, made the first time help is asked for.
+    TfrmWAPHELP *helpWindow();
     QMdiArea *mdiArea() const { return m_mdiArea; }
     CollapsibleToolBar *mainToolBar() const { return m_toolBar; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -122,6 +125,19 @@ public:
     void ViewProblemsExecute();
     // Status panel 7: the active page's problem count.
     void showProblemCount();
+    // --- phones (mainformdevices.cpp)
+    // The phones of data/devices.ini, read on first use.
+    const DeviceCatalog &deviceCatalog();
+    // The phone a page is measured and checked for: the one its Preview
+    // skin names, else the one chosen in View > Device.
+    DeviceProfile deviceProfile(const QString &skinProfile);
+    QMenu *deviceMenu() const { return m_deviceMenu; }
+    // View > Device: the phone for pages whose skin names none.
+    void ViewDeviceExecute(const QString &id);
+    // Status panel 8: the active page's compiled size against its phone.
+    void showDeckSize();
+    // File > Export Compiled: writes the active page compiled to WBXML.
+    void FileExportCompiledExecute();
     // A File > Recent Files item: opens the file, or drops a missing one
     // from the list and says so.
     void openRecentFile(const QString &path);
@@ -140,7 +156,6 @@ private:
     void createToolBar();
     void connectCommands();
     void runFindDialog();
-    void createHelpWindow();
     void mergeChildMenus();
     // Another document window became active, or the active one closed:
     // menus, status and command states follow the (new) active window.
@@ -162,6 +177,12 @@ private:
     // Status panel 5: the active page's character set and line breaks.
     void showDocumentFormat();
     static DialogService::FileRequest usualOpenRequest();
+    // --- phones (mainformdevices.cpp)
+    void createDeviceMenu();
+    void fillDeviceMenu();
+    // The text of a compiled deck, decoded; throws TarnelError when the
+    // file cannot be read or is no compiled deck.
+    static QString compiledDeckText(const QString &path);
     // --- conveniences (mainformcomforts.cpp)
     void createComfortMenus();
     void fillRecentMenu();
@@ -190,6 +211,8 @@ private:
     QMenu *m_languageMenu = nullptr;
     QMenu *m_encodingMenu = nullptr;
     QMenu *m_reopenMenu = nullptr;
+    QMenu *m_deviceMenu = nullptr;
+    std::unique_ptr<DeviceCatalog> m_deviceCatalog;
     QAction *m_statusBarItem = nullptr;
     QAction *m_lineNumbersItem = nullptr;
     QAction *m_problemsItem = nullptr;

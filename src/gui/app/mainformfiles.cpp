@@ -18,6 +18,7 @@
 #include "common/programfolder.h"
 #include "common/tarnelerror.h"
 #include "common/textprinter.h"
+#include "net/downloadfolder.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -31,6 +32,11 @@
 namespace {
 
 const QString wmlExtension = QStringLiteral("wml");
+
+bool isCompiledDeck(const QString &name)
+{
+    return QFileInfo(name).suffix().compare(QLatin1String("wmlc"), Qt::CaseInsensitive) == 0;
+}
 
 QString blankTemplatePath()
 {
@@ -69,7 +75,14 @@ void TMainForm::openDocument(const QString &name, const QByteArray &transportCha
         child->setLineBreaks(document.lineBreaks);
         child->loadText(document.text);
     };
-    if (!NewPage::isNewPageName(name)) {
+    if (isCompiledDeck(name)) {
+        // Shown decoded and read-only; saving it asks for a new .wml file.
+        child->SetDocumentPath(QString());
+        if (QFileInfo::exists(name))
+            runCommand([&] { child->showCompiledDeck(compiledDeckText(name)); });
+        child->setEncoding(TextEncoding());
+        child->setLineBreaks(LineBreaks::Style::CrLf);
+    } else if (!NewPage::isNewPageName(name)) {
         child->SetDocumentPath(name);
         if (QFileInfo::exists(name))
             runCommand([&] { load(name); });
@@ -146,6 +159,7 @@ bool TMainForm::writeDocument(TMDIChild *target, const QString &path)
         return false;
     DocumentFile::save(path, target->editor()->text(), encoding, target->lineBreaks());
     target->setEncoding(encoding);
+    target->leaveCompiledView();
     target->SetModified(false);
     target->UpdateSaveCommand();
     target->Memo1SelMove();
@@ -174,7 +188,9 @@ bool TMainForm::Save(TMDIChild *target)
 {
     if (!target)
         return false;
-    if (!target->documentPath().isEmpty())
+    // A page fetched from the network lies in the private download folder,
+    // which goes at exit: it is saved to a file the user chooses.
+    if (!target->documentPath().isEmpty() && !m_downloads->holds(target->documentPath()))
         return writeDocument(target, target->documentPath());
     const QString chosen = askSavePath();
     if (chosen.isEmpty() || !writeDocument(target, chosen))

@@ -12,15 +12,19 @@
 #include <QFileInfo>
 #include <QScrollBar>
 
-void TMainForm::createHelpWindow()
+TfrmWAPHELP *TMainForm::helpWindow()
 {
-    m_helpWindow = new TfrmWAPHELP(this);
-    m_helpWindow->hide();
+    // Made on first use: a start without help need not build its browser.
+    if (!m_helpWindow) {
+        m_helpWindow = new TfrmWAPHELP(this);
+        m_helpWindow->hide();
+    }
+    return m_helpWindow;
 }
 
 void TMainForm::WAPhelp1Click()
 {
-    m_helpWindow->viewer()->loadFile(ContextHelp::contentsPage());
+    helpWindow()->viewer()->loadFile(ContextHelp::contentsPage());
     m_dialogs->runModal(*m_helpWindow);
 }
 
@@ -41,7 +45,7 @@ void TMainForm::itmTaghelpClick()
     const QString page = ContextHelp::pageOf(tag);
     if (tag.isEmpty() || !QFileInfo(page).isFile())
         return;
-    m_helpWindow->viewer()->loadFile(page);
+    helpWindow()->viewer()->loadFile(page);
     m_dialogs->runModal(*m_helpWindow);
 }
 

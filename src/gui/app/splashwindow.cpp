@@ -1,5 +1,7 @@
 #include "splashwindow.h"
 
+#include "artwork.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -17,7 +19,7 @@ SplashWindow::SplashWindow(const QPixmap &picture)
 
 SplashWindow *SplashWindow::showSplash()
 {
-    auto *splash = new SplashWindow(QPixmap(QStringLiteral(":/artwork/splash.png")));
+    auto *splash = new SplashWindow(Artwork::pixmap(QStringLiteral("splash")));
     splash->show();
     splash->repaint();
     QTimer::singleShot(showMilliseconds, splash, &QWidget::close);

@@ -2,6 +2,7 @@
 
 #include "apptexts.h"
 
+#include "devices/decksizereport.h"
 #include "editor/caretstatus.h"
 
 #include <QLabel>
@@ -10,19 +11,19 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(true);
-    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth};
-    for (int i = 0; i < 8; ++i) {
+    const int widths[] = {50, 50, 60, 35, 70, 35, hintWidth, problemsWidth, 0};
+    for (int i = 0; i <= SizePanel; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | (i == 7 ? QFrame::Raised : QFrame::Sunken));
         label->setFixedWidth(widths[i]);
-        if (i == 7 || i == ModePanel)
+        if (i == ProblemsPanel || i == SizePanel || i == ModePanel)
             label->setAlignment(Qt::AlignCenter);
         else if (i < ModePanel)
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // The hint panel takes the room that is left; the format panel as
         // much as its text needs.
-        if (i == HintPanel || i == FormatPanel || i == ProblemsPanel) {
+        if (i == HintPanel || i == FormatPanel || i == ProblemsPanel || i == SizePanel) {
             label->setMinimumWidth(widths[i]);
             label->setMaximumWidth(QWIDGETSIZE_MAX);
         }
@@ -37,7 +38,45 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     m_panels[FormatPanel]->setToolTip(tr("Character set and line breaks the page is saved with"));
     m_problemsTip = tr("Problems the checker found in the page (View > Problems lists them)");
     m_panels[ProblemsPanel]->setToolTip(m_problemsTip);
+    m_panels[SizePanel]->hide();
     setStatusTip(AppTexts::longHint(AppTexts::statusBarHint()));
+}
+
+void StatusPanels::showDeckSize(const DeckSizeReport *report, const QLocale &locale)
+{
+    QLabel *gauge = m_panels[SizePanel];
+    gauge->setVisible(report != nullptr);
+    if (!report) {
+        gauge->clear();
+        gauge->setStyleSheet(QString());
+        fitHint();
+        return;
+    }
+    gauge->setText(report->text(locale));
+    // Dark text on light colours, legible in light and dark themes alike.
+    QString colours;
+    switch (report->level()) {
+    case DeckSizeReport::Level::Fits:
+        colours = QStringLiteral("background: #bfe8b0; color: #10300a;");
+        break;
+    case DeckSizeReport::Level::Near:
+        colours = QStringLiteral("background: #ffd27f; color: #402800;");
+        break;
+    case DeckSizeReport::Level::Over:
+        colours = QStringLiteral("background: #f4a09a; color: #4a0000;");
+        break;
+    case DeckSizeReport::Level::Unknown:
+        break;
+    }
+    // A coloured panel keeps the sunken edge of the others.
+    gauge->setStyleSheet(colours.isEmpty()
+                             ? QString()
+                             : QStringLiteral("QLabel { %1 border: 1px solid #9a9a9a; border-top-color: #6a6a6a; "
+                                              "border-left-color: #6a6a6a; padding: 0 3px; }")
+                                   .arg(colours));
+    gauge->setToolTip(report->toolTip(locale));
+    gauge->setMinimumWidth(gauge->sizeHint().width());
+    fitHint();
 }
 
 void StatusPanels::setPanelText(int panel, const QString &text)
@@ -62,9 +101,19 @@ void StatusPanels::fitProblemCount()
     const int wanted = qMax(problemsWidth, count->sizeHint().width());
     const int taken = qMin(wanted - problemsWidth, hintWidth - minimumHintWidth);
     count->setMinimumWidth(problemsWidth + taken);
-    m_panels[HintPanel]->setMinimumWidth(hintWidth - taken);
+    m_problemsTaken = taken;
+    fitHint();
     const QString text = count->text();
     count->setToolTip(text.isEmpty() ? m_problemsTip : m_problemsTip + QStringLiteral("\n") + text);
+}
+
+void StatusPanels::fitHint()
+{
+    // The gauge, shown only while a page is open, takes its room from the
+    // hint panel too.
+    QLabel *gauge = m_panels[SizePanel];
+    const int gaugeWidth = gauge->isVisibleTo(this) ? gauge->minimumWidth() : 0;
+    m_panels[HintPanel]->setMinimumWidth(qMax(minimumHintWidth / 2, hintWidth - m_problemsTaken - gaugeWidth));
 }
 
 QString StatusPanels::panelText(int panel) const

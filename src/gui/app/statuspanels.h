@@ -4,6 +4,8 @@
 #include <QStatusBar>
 
 struct CaretStatus;
+struct DeckSizeReport;
+class QLocale;
 class QLabel;
 
 // The main window's status bar: eight fixed panels numbered 0 to 7 from the
@@ -14,7 +16,9 @@ class QLabel;
 // of the active document; it grows to fit its text. Panel 7 counts the
 // problems the checker found in the active document ("No problems",
 // "2 errors, 1 warning"); it takes the room its text needs when the window
-// has it, without widening the window.
+// has it, without widening the window. Panel 8 is the size gauge: the
+// active page's compiled size against its phone's limit ("1,204 / 1,397 B"),
+// green while it fits, orange above 90 %, red above the limit.
 class StatusPanels : public QStatusBar
 {
     Q_OBJECT
@@ -28,6 +32,7 @@ public:
     static constexpr int FormatPanel = 5;
     static constexpr int HintPanel = 6;
     static constexpr int ProblemsPanel = 7;
+    static constexpr int SizePanel = 8;
 
     explicit StatusPanels(QWidget *parent = nullptr);
 
@@ -37,6 +42,8 @@ public:
     void showCaret(const CaretStatus &status);
     void clearCaret();
     QLabel *panel(int index) const { return m_panels.value(index); }
+    // Panel 8: text, colour by level, and the tool tip listing the shares.
+    void showDeckSize(const DeckSizeReport *report, const QLocale &locale);
 
 private:
     static constexpr int hintWidth = 200;
@@ -44,7 +51,9 @@ private:
     static constexpr int problemsWidth = 50;
 
     void fitProblemCount();
+    void fitHint();
 
     QList<QLabel *> m_panels;
     QString m_problemsTip;
+    int m_problemsTaken = 0;
 };

@@ -1,4 +1,5 @@
 #include "tfrmabout.h"
+#include "artwork.h"
 
 #include "apptexts.h"
 
@@ -20,7 +21,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/artwork/about.png")));
+    picture->setPixmap(Artwork::pixmap(QStringLiteral("about")));
     picture->setGeometry(0, 0, 321, 220);
     picture->installEventFilter(this);
 

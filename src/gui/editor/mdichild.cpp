@@ -293,3 +293,19 @@ void TMDIChild::predchozi1Click()
     selectNeighbourTab(-1);
 }
 
+void TMDIChild::showCompiledDeck(const QString &text)
+{
+    loadText(text);
+    m_compiledView = true;
+    m_memo->setReadOnly(true);
+    m_main.statusPanels()->setPanelText(
+        StatusPanels::HintPanel, tr("A compiled deck, shown decoded and read-only: save it as a WML page to edit it"));
+}
+
+void TMDIChild::leaveCompiledView()
+{
+    if (!m_compiledView)
+        return;
+    m_compiledView = false;
+    m_memo->setReadOnly(false);
+}

@@ -12,6 +12,7 @@
 #include <memory>
 
 class CheckSession;
+struct DeckSizeReport;
 class CollapsibleToolBar;
 class EditorPlace;
 class CompletionList;
@@ -153,6 +154,11 @@ public:
     // The count for the status bar; empty until the first check is done.
     QString problemSummary() const { return m_problemsKnown ? m_problems.summary() : QString(); }
     ProblemList *problemList() const { return m_problemList; }
+    // The compiled size found by the last check against the page's phone;
+    // null until the first check is done.
+    const DeckSizeReport *deckSize() const;
+    // Checks the page again at once: its phone changed.
+    void recheck();
     ProblemMarks *problemMarks() const { return m_problemMarks; }
     // Edit > Quick Fix (Ctrl+.).
     QAction *quickFixAction() const { return m_quickFixAction; }
@@ -167,6 +173,11 @@ public:
     // Moves the caret to offset and gives the editor the focus.
     void goToProblem(int offset);
 
+    // A compiled deck (.wmlc) shown as its decoded text: read-only until
+    // the user saves it as a WML page.
+    void showCompiledDeck(const QString &text);
+    bool isCompiledView() const { return m_compiledView; }
+    void leaveCompiledView();
     int lastView = ViewWml;
 
 protected:
@@ -202,6 +213,7 @@ private:
     void addFixesToMenu(QMenu *menu, int position);
 
     TMainForm &m_main;
+    bool m_compiledView = false;
     QTabWidget *m_pages = nullptr;
     WmlEditor *m_memo = nullptr;
     LineNumberMargin *m_lineNumbers = nullptr;

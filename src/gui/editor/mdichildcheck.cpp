@@ -10,10 +10,12 @@
 
 #include "app/mainform.h"
 #include "app/statuspanels.h"
+#include "preview/previewtab.h"
 
 #include "check/checksession.h"
 #include "check/fixapplier.h"
 #include "common/editorsettings.h"
+#include "devices/deviceprofile.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,9 +29,11 @@ void TMDIChild::createChecking()
             CheckSession::Input input;
             input.text = m_memo->text();
             input.document.actualEncoding = m_encoding.name;
+            input.checker.device = m_main.deviceProfile(m_preview->skinProfile());
             return input;
         },
         this);
+    connect(m_preview, &PreviewTab::skinProfileChanged, this, &TMDIChild::recheck);
     connect(m_memo, &WmlEditor::contentChanged, m_checks, &CheckSession::textChanged);
     connect(m_checks, &CheckSession::checked, this, &TMDIChild::showProblems);
     connect(m_problemList, &ProblemList::problemChosen, this, &TMDIChild::goToProblem);
@@ -63,8 +67,20 @@ void TMDIChild::showProblems()
     m_problemsKnown = true;
     m_problemMarks->show(m_problems);
     m_problemList->setProblems(m_problems);
-    if (m_main.activeChild() == this)
+    if (m_main.activeChild() == this) {
         m_main.showProblemCount();
+        m_main.showDeckSize();
+    }
+}
+
+const DeckSizeReport *TMDIChild::deckSize() const
+{
+    return m_problemsKnown ? &m_checks->deckSize() : nullptr;
+}
+
+void TMDIChild::recheck()
+{
+    m_checks->checkNow();
 }
 
 void TMDIChild::goToProblem(int offset)

@@ -110,10 +110,14 @@ void PreviewTab::FillDeviceList()
 void PreviewTab::cmbSKINSChange()
 {
     const QString device = m_devices->currentText();
+    const QString profileBefore = m_skinProfile;
+    m_skinProfile.clear();
     if (SkinList::isPlainView(device))
         showPlainView();
     else
         applyDevice(device);
+    if (m_skinProfile != profileBefore)
+        emit skinProfileChanged();
 }
 
 void PreviewTab::showPlainView()
@@ -137,6 +141,7 @@ void PreviewTab::applyDevice(const QString &device)
     m_viewer->setScrollBarsShown(false);
 
     const DeviceSkin skin = DeviceSkin::read(device);
+    m_skinProfile = skin.profile;
     const QPixmap picture = loadSkinPicture(skin.picture);
     m_skin->setPixmap(picture);
     m_skin->resize(picture.size());

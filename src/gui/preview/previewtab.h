@@ -53,9 +53,16 @@ public:
     // with the lists above it; empty in the plain view, which fits any size.
     QSize phoneSize() const;
 
+    // The phone profile the chosen skin names; empty in the plain view or
+    // when the skin names none.
+    const QString &skinProfile() const { return m_skinProfile; }
+
 signals:
     // A skin was applied: the window may need to grow to phoneSize().
     void phoneChanged();
+    // Another skin (or the plain view) was chosen: the page's phone may
+    // be another one now.
+    void skinProfileChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -81,4 +88,5 @@ private:
     bool m_viewerFillsTab = true;
     int m_scrollOffset = 0;
     QString m_pageFolder;
+    QString m_skinProfile;
 };
