@@ -72,8 +72,22 @@ class PageHandler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
+    def record_headers(self):
+        for name in ("Referer", "Cache-Control"):
+            if self.headers.get(name):
+                record("%s: %s" % (name, self.headers.get(name)))
+
+    def do_POST(self):
+        record(self.requestline)
+        self.record_headers()
+        body = self.rfile.read(int(self.headers.get("Content-Length", "0")))
+        record("Content-Type: " + self.headers.get("Content-Type", ""))
+        record("Body: " + body.decode("latin-1"))
+        self.reply(200, b'<wml><card id="posted"><p>posted</p></card></wml>')
+
     def do_GET(self):
         record(self.requestline)
+        self.record_headers()
         path = unquote(urlsplit(self.path).path)
         content_type = "text/vnd.wap.wml"
         if path.startswith("/charset/"):

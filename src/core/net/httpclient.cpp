@@ -8,11 +8,28 @@ namespace HttpClient {
 
 QByteArray get(const QString &address, const ProxySetting &proxy, TransferControl &control, QByteArray *contentType)
 {
+    Request request;
+    request.address = address;
+    return send(request, proxy, control, contentType);
+}
+
+QByteArray send(const Request &request, const ProxySetting &proxy, TransferControl &control, QByteArray *contentType)
+{
     CurlTransfer transfer(control);
     // Spaces and letters beyond ASCII are sent percent-encoded.
-    transfer.set(CURLOPT_URL, QUrl(address, QUrl::TolerantMode).toEncoded().constData());
+    transfer.set(CURLOPT_URL, QUrl(request.address, QUrl::TolerantMode).toEncoded().constData());
     transfer.set(CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0));
-    transfer.set(CURLOPT_HTTPGET, 1L);
+    QStringList headers = request.headers;
+    if (request.post) {
+        transfer.set(CURLOPT_POST, 1L);
+        transfer.set(CURLOPT_POSTFIELDSIZE, long(request.body.size()));
+        transfer.set(CURLOPT_COPYPOSTFIELDS, request.body.constData());
+        headers.append(QStringLiteral("Content-Type: ") + QString::fromLatin1(request.bodyType));
+    } else {
+        transfer.set(CURLOPT_HTTPGET, 1L);
+    }
+    if (!headers.isEmpty())
+        transfer.setCommands(CURLOPT_HTTPHEADER, headers);
     transfer.set(CURLOPT_FOLLOWLOCATION, 1L);
     transfer.set(CURLOPT_MAXREDIRS, 20L);
     transfer.set(CURLOPT_PROTOCOLS_STR, "http,https,ftp");

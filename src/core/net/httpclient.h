@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class TransferControl;
 
@@ -18,6 +19,20 @@ namespace HttpClient {
 // final response's Content-Type header (empty when it had none).
 QByteArray get(const QString &address, const ProxySetting &proxy, TransferControl &control,
                QByteArray *contentType = nullptr);
+
+// A request as a phone's browser sends it: GET or POST (with its body and
+// the body's type), plus request headers written "Name: value"
+// ("Referer: ...", "Cache-Control: no-cache"). Otherwise as get().
+struct Request
+{
+    QString address;
+    bool post = false;
+    QByteArray body;
+    QByteArray bodyType;
+    QStringList headers;
+};
+QByteArray send(const Request &request, const ProxySetting &proxy, TransferControl &control,
+                QByteArray *contentType = nullptr);
 
 // The charset parameter of a Content-Type value
 // ("text/vnd.wap.wml; charset=windows-1250"), unquoted; empty when none.
