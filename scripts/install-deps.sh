@@ -17,6 +17,8 @@ packages=(
   poppler-utils
   xdotool
   libwbxml2-utils
+  libmicrohttpd-dev
+  kannel kannel-extras
 )
 
 missing=()
