@@ -181,6 +181,7 @@ void PhoneServer::start(const ServeSettings &settings)
     m_responder = std::make_unique<ServeResponder>(m_settings.folder, m_source);
     m_daemon = MHD_start_daemon(
         flags, settings.port, nullptr, nullptr, &answerRequest, this,
+        MHD_OPTION_EXTERNAL_LOGGER, &libraryMessage, this,
         MHD_OPTION_SOCK_ADDR, address,
         MHD_OPTION_CONNECTION_LIMIT, unsigned(settings.connectionLimit),
         MHD_OPTION_PER_IP_CONNECTION_LIMIT, unsigned(settings.connectionsPerClient),
@@ -188,7 +189,6 @@ void PhoneServer::start(const ServeSettings &settings)
         MHD_OPTION_CONNECTION_TIMEOUT, unsigned(settings.idleSeconds),
         MHD_OPTION_URI_LOG_CALLBACK, &requestStarted, this,
         MHD_OPTION_NOTIFY_COMPLETED, &requestEnded, this,
-        MHD_OPTION_EXTERNAL_LOGGER, &libraryMessage, this,
         MHD_OPTION_END);
     if (!m_daemon) {
         m_responder.reset();
