@@ -44,3 +44,12 @@ DocumentSource DocumentSnapshots::source() const
 {
     return [this](const QString &filePath) { return find(filePath); };
 }
+
+void DocumentSnapshots::replaceAll(const QList<std::pair<QString, OpenDocument>> &documents)
+{
+    QHash<QString, OpenDocument> fresh;
+    for (const auto &[path, document] : documents)
+        fresh.insert(key(path), document);
+    QMutexLocker lock(&m_lock);
+    m_documents.swap(fresh);
+}

@@ -3,6 +3,8 @@
 #include "opendocument.h"
 
 #include <QHash>
+#include <QList>
+#include <utility>
 #include <QMutex>
 #include <QString>
 
@@ -16,6 +18,9 @@ public:
     void put(const QString &filePath, const OpenDocument &document);
     void remove(const QString &filePath);
     void clear();
+    // Replaces every document at once, so the server never sees a moment
+    // with some of them missing.
+    void replaceAll(const QList<std::pair<QString, OpenDocument>> &documents);
     std::optional<OpenDocument> find(const QString &filePath) const;
 
     // A DocumentSource reading this store; the store must outlive it.

@@ -65,6 +65,7 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
 
     createActions();
     createMenus();
+    createServeMenu();
     createToolBar();
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
@@ -103,6 +104,15 @@ void TMainForm::createActions()
         m_actions.insert(action->objectName(), action);
         addAction(action);
     }
+}
+
+QMenu *TMainForm::toolsMenu()
+{
+    if (!m_toolsMenu) {
+        m_toolsMenu = new QMenu(tr("&Tools"), this);
+        m_toolsMenu->setObjectName(QStringLiteral("mmTools"));
+    }
+    return m_toolsMenu;
 }
 
 QAction *TMainForm::action(const QString &name) const
@@ -316,6 +326,7 @@ void TMainForm::UpdateCommandState()
     }
     for (const auto &[name, enabled] : CommandStates::of(document))
         action(name)->setEnabled(enabled);
+    serveDocumentsChanged();
 }
 
 void TMainForm::mergeChildMenus()
@@ -330,6 +341,8 @@ void TMainForm::mergeChildMenus()
         bar->addMenu(child->insertMenu());
     }
     bar->addMenu(m_viewMenu);
+    if (m_toolsMenu)
+        bar->addMenu(m_toolsMenu);
     bar->addMenu(m_windowMenu);
     bar->addMenu(m_helpMenu);
 }

@@ -20,6 +20,8 @@ class DownloadFolder;
 class PreviewFolders;
 class QMdiSubWindow;
 class QMenu;
+class RequestLogPanel;
+class ServeController;
 class QPrinter;
 class StatusPanels;
 class TfrmFIND;
@@ -141,6 +143,19 @@ public:
     // from the list and says so.
     void openRecentFile(const QString &path);
     QMenu *recentMenu() const { return m_recentMenu; }
+    // The Tools menu, made on first use.
+    QMenu *toolsMenu();
+    // --- serving to phones (mainformserve.cpp)
+    ServeController *serveController() const { return m_serve; }
+    RequestLogPanel *requestLog() const { return m_requestLog; }
+    // Tools > Serve to Phone (F9): starts or stops serving the active
+    // page's folder; an unsaved page has none and is refused.
+    void ToolsServeExecute(bool on);
+    // Tools > Serve Settings: where to listen; restarts a running server
+    // that must move.
+    void ToolsServeSettingsExecute();
+    // Tools > Gateway Settings: a Kannel configuration for the server.
+    void ToolsGatewayExecute();
 
 protected:
     bool event(QEvent *event) override;
@@ -197,6 +212,10 @@ private:
     void placeInSight(QMdiSubWindow *window);
     void placeWaitingWindows();
     void saveSettings();
+    // --- serving to phones (mainformserve.cpp)
+    void createServeMenu();
+    // The open documents changed: the server sees them as they are now.
+    void serveDocumentsChanged();
 
     std::unique_ptr<DialogService> m_dialogs;
     DialogService::FileRequest m_openDialog = usualOpenRequest();
@@ -217,6 +236,9 @@ private:
     QAction *m_lineNumbersItem = nullptr;
     QAction *m_problemsItem = nullptr;
     QMenu *m_recentMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    ServeController *m_serve = nullptr;
+    RequestLogPanel *m_requestLog = nullptr;
     PlainTextBuffer m_edittemp;
     TfrmFIND *m_findDialog = nullptr;
     TfrmWAPHELP *m_helpWindow = nullptr;
