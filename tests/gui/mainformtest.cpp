@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(f.main->windowTitle(), QStringLiteral("Orvane Tarnel"));
         QCOMPARE(f.enabledOf(documentCommands), QStringList());
         QCOMPARE(f.enabledOf(alwaysOn), alwaysOn);
-        QCOMPARE(menuTitles(f.main.get()), (QStringList{"&File", "&View", "&Window", "&Help"}));
+        QCOMPARE(menuTitles(f.main.get()), (QStringList{"&File", "&View", "&Tools", "&Window", "&Help"}));
         QCOMPARE(f.main->statusPanels()->findChildren<QLabel *>().size(), 9);
         // No translation file lies beside the test program.
         QVERIFY(!f.main->languageMenu()->menuAction()->isEnabled());
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(windows[1]->editor()->text(), QStringLiteral("<wml>\r\n</wml>"));
         QVERIFY(!windows[1]->isModified());
         QCOMPARE(f.enabledOf(documentCommands), openedCommands);
-        QCOMPARE(menuTitles(f.main.get()), (QStringList{"&File", "&Edit", "&Insert", "&View", "&Window", "&Help"}));
+        QCOMPARE(menuTitles(f.main.get()), (QStringList{"&File", "&Edit", "&Insert", "&View", "&Tools", "&Window", "&Help"}));
     }
 
     void reportsACommandLineFileThatCannotBeCreated()

@@ -183,6 +183,7 @@ void TMainForm::createMenus()
     m_actions.insert(about->objectName(), about);
 
     createComfortMenus();
+    toolsMenu();
     mergeChildMenus();
 }
 
