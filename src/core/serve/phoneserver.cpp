@@ -3,6 +3,7 @@
 #include "common/tarnelerror.h"
 #include "serveresponder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
@@ -151,10 +152,11 @@ void PhoneServer::start(const ServeSettings &settings)
     stop();
     const QString where = QStringLiteral("%1:%2").arg(settings.listenAddress).arg(settings.port);
     const auto failure = [&](const QString &why) {
-        return TarnelError(QStringLiteral("Cannot serve %1 on %2: %3").arg(QDir::toNativeSeparators(settings.folder), where, why));
+        return TarnelError(QCoreApplication::translate("PhoneServer", "Cannot serve %1 on %2: %3")
+                               .arg(QDir::toNativeSeparators(settings.folder), where, why));
     };
     if (!QFileInfo(settings.folder).isDir())
-        throw failure(QStringLiteral("no such folder"));
+        throw failure(QCoreApplication::translate("PhoneServer", "no such folder"));
 
     QString host = settings.listenAddress.trimmed();
     if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
@@ -173,7 +175,7 @@ void PhoneServer::start(const ServeSettings &settings)
         address = reinterpret_cast<const sockaddr *>(&ipv6);
         flags |= MHD_USE_IPv6;
     } else {
-        throw failure(QStringLiteral("not an IP address"));
+        throw failure(QCoreApplication::translate("PhoneServer", "not an IP address"));
     }
 
     m_settings = settings;
@@ -192,7 +194,7 @@ void PhoneServer::start(const ServeSettings &settings)
         MHD_OPTION_END);
     if (!m_daemon) {
         m_responder.reset();
-        throw failure(QStringLiteral("the address or port is not available"));
+        throw failure(QCoreApplication::translate("PhoneServer", "the address or port is not available"));
     }
     const MHD_DaemonInfo *info = MHD_get_daemon_info(m_daemon, MHD_DAEMON_INFO_BIND_PORT);
     m_port = info ? info->port : settings.port;

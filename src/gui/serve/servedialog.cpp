@@ -57,7 +57,7 @@ ServeDialog::ServeDialog(const ServePreferences &preferences, const QString &fol
     lstADDRESSES->setObjectName(QStringLiteral("lstADDRESSES"));
     lstADDRESSES->setMinimumHeight(80);
     layout->addWidget(lstADDRESSES);
-    btnCOPY = new QPushButton(tr("&Copy Address"), this);
+    btnCOPY = new QPushButton(tr("Cop&y Address"), this);
     btnCOPY->setObjectName(QStringLiteral("btnCOPY"));
     layout->addWidget(btnCOPY, 0, Qt::AlignLeft);
 
