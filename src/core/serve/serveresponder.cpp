@@ -21,6 +21,23 @@ ServeReply refusal(int status, const QString &note)
     return reply;
 }
 
+// A phone shows a WML deck where it would drop a plain text (gateways
+// delete bodies of types the phone did not list): the reason reaches the
+// developer's handset.
+void sayItInWml(ServeReply *reply, const QByteArray &accept)
+{
+    if (reply->status < 400 || !accept.toLower().contains(ServeTypes::wml))
+        return;
+    const QString text = QStringLiteral("<?xml version=\"1.0\"?>\n"
+                                        "<!DOCTYPE wml PUBLIC \"-//WAPFORUM//DTD WML 1.1//EN\" "
+                                        "\"http://www.wapforum.org/DTD/wml_1.1.xml\">\n"
+                                        "<wml><card id=\"error\" title=\"%1\"><p>%1 %2</p></card></wml>\n")
+                             .arg(reply->status)
+                             .arg(reply->note.toHtmlEscaped().replace(QLatin1Char('$'), QStringLiteral("$$")));
+    reply->contentType = QByteArray(ServeTypes::wml) + "; charset=UTF-8";
+    reply->body = text.toUtf8();
+}
+
 // Only ordinary files are read: a FIFO or device in the folder would block
 // the server or never end.
 bool readFile(const QString &path, QByteArray *bytes, ServeReply *failure)
@@ -77,6 +94,14 @@ bool ServeResponder::readPage(const QString &path, OpenDocument *page, bool *fro
 }
 
 ServeReply ServeResponder::answer(const QByteArray &method, const QByteArray &target, const QByteArray &accept) const
+{
+    ServeReply reply = plainAnswer(method, target, accept);
+    sayItInWml(&reply, accept);
+    return reply;
+}
+
+ServeReply ServeResponder::plainAnswer(const QByteArray &method, const QByteArray &target,
+                                             const QByteArray &accept) const
 {
     if (method != "GET" && method != "HEAD")
         return refusal(405, QStringLiteral("method not allowed"));

@@ -27,7 +27,9 @@ struct ServeReply
 //   when the Accept header lists WMLC but not WML;
 // - .wmlc from the file when there is one, else compiled on the fly from
 //   the .wml of the same name (500 when that deck is not well-formed);
-// - an open document (DocumentSource) is served as the editor holds it.
+// - an open document (DocumentSource) is served as the editor holds it;
+// - a refusal is a line of plain text, or a one-card deck saying the
+//   same when the Accept header names WML (a phone shows that).
 class ServeResponder
 {
 public:
@@ -41,6 +43,7 @@ public:
     const QString &folder() const { return m_folder; }
 
 private:
+    ServeReply plainAnswer(const QByteArray &method, const QByteArray &target, const QByteArray &accept) const;
     // The page's text and encoding: the open document, else the file.
     bool readPage(const QString &path, OpenDocument *page, bool *fromEditor) const;
     ServeReply wmlSource(const QString &path) const;

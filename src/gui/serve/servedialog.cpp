@@ -55,7 +55,8 @@ ServeDialog::ServeDialog(const ServePreferences &preferences, const QString &fol
     layout->addWidget(new QLabel(tr("Addresses to type into the phone or the gateway:"), this));
     lstADDRESSES = new QListWidget(this);
     lstADDRESSES->setObjectName(QStringLiteral("lstADDRESSES"));
-    lstADDRESSES->setMinimumHeight(80);
+    lstADDRESSES->setMinimumHeight(60);
+    lstADDRESSES->setMaximumHeight(120);
     layout->addWidget(lstADDRESSES);
     btnCOPY = new QPushButton(tr("Cop&y Address"), this);
     btnCOPY->setObjectName(QStringLiteral("btnCOPY"));
