@@ -103,7 +103,11 @@ void TMainForm::ToolsServeExecute(bool on)
     action(QStringLiteral("ToolsServe"))->setChecked(m_serve->isRunning());
     if (m_serve->isRunning()) {
         serveDocumentsChanged();
-        m_requestLog->show();
+        if (!m_requestLog->isVisible()) {
+            m_requestLog->show();
+            // The log takes a strip at the bottom; the pages keep the most room.
+            resizeDocks({m_requestLog}, {qBound(110, height() / 3, 220)}, Qt::Vertical);
+        }
     }
 }
 
