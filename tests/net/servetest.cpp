@@ -404,7 +404,8 @@ private slots:
         const QDeadlineTimer deadline(3000);
         while (openDescriptors() > before && !deadline.hasExpired())
             QTest::qWait(20);
-        QCOMPARE(openDescriptors(), before);
+        // Fewer is fine: a connection of an earlier case may close meanwhile.
+        QVERIFY2(openDescriptors() <= before, qPrintable(QStringLiteral("%1 open, %2 before").arg(openDescriptors()).arg(before)));
     }
 
     void startFailuresAreReported()
@@ -421,6 +422,38 @@ private slots:
         settings.folder = m_folder;
         settings.listenAddress = QStringLiteral("not an address");
         QVERIFY_THROWS_EXCEPTION(TarnelError, other.start(settings));
+    }
+
+    void listensOnIpv6WhenAsked()
+    {
+        const int probe = ::socket(AF_INET6, SOCK_STREAM, 0);
+        sockaddr_in6 loopback{};
+        loopback.sin6_family = AF_INET6;
+        loopback.sin6_addr = in6addr_loopback;
+        const bool ipv6 = probe >= 0 && ::bind(probe, reinterpret_cast<sockaddr *>(&loopback), sizeof loopback) == 0;
+        if (probe >= 0)
+            ::close(probe);
+        if (!ipv6)
+            QSKIP("this machine has no IPv6 loopback");
+        PhoneServer server;
+        ServeSettings settings;
+        settings.folder = m_folder;
+        settings.listenAddress = QStringLiteral("::1");
+        server.start(settings);
+        CURL *curl = curl_easy_init();
+        QByteArray body;
+        const QByteArray url = "http://[::1]:" + QByteArray::number(server.port()) + "/deck.wml";
+        curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 5000L);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &collect);
+        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+        QCOMPARE(curl_easy_perform(curl), CURLE_OK);
+        curl_easy_cleanup(curl);
+        QCOMPARE(body, deck);
+        const QDeadlineTimer deadline(3000);
+        while (server.log().isEmpty() && !deadline.hasExpired())
+            QTest::qWait(10);
+        QCOMPARE(server.log().value(0).client, QStringLiteral("::1"));
     }
 
     void stopsAndStartsAgain()
