@@ -18,6 +18,8 @@ packages=(
   xdotool
   libwbxml2-utils
   qt6-image-formats-plugins
+  libmicrohttpd-dev
+  kannel kannel-extras
 )
 
 missing=()

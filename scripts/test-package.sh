@@ -11,7 +11,7 @@ deb=$(ls "$scratch"/out/*.deb)
 dpkg-deb --field "$deb" Depends | grep -q "libqt6core6" || { echo "package lacks its Qt dependency" >&2; exit 1; }
 dpkg -x "$deb" "$scratch/root"
 prefix=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep '/tarnel-preview$' | sed 's#^\./##; s#/tarnel-preview$##')
-for f in tarnel tarnel-preview tarnel-highlight tarnel-check tarnel-wbxml tarnel-wbmp tarnel-phone data/check.ini skins/skins.ini HELP/content.htm; do
+for f in tarnel tarnel-preview tarnel-highlight tarnel-check tarnel-wbxml tarnel-wbmp tarnel-phone tarnel-serve data/check.ini skins/skins.ini HELP/content.htm; do
   [ -e "$scratch/root/$prefix/$f" ] || { echo "package lacks $prefix/$f" >&2; exit 1; }
 done
 for f in applications/tarnel.desktop mime/packages/tarnel.xml icons/hicolor/256x256/apps/tarnel.png; do

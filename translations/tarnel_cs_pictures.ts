@@ -273,12 +273,8 @@
 <context>
     <name>TMainForm</name>
     <message>
-        <source>&amp;Tools</source>
-        <translation>Nástro&amp;je</translation>
-    </message>
-    <message>
         <source>&amp;Convert Picture to WBMP...</source>
-        <translation>&amp;Převést obrázek na WBMP...</translation>
+        <translation>Pře&amp;vést obrázek na WBMP...</translation>
     </message>
     <message>
         <source>Convert a picture to a black and white WBMP picture for phones</source>

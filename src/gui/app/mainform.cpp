@@ -67,6 +67,7 @@ TMainForm::TMainForm(std::unique_ptr<DialogService> dialogs, bool withSplash)
 
     createActions();
     createMenus();
+    createServeMenu();
     createToolBar();
     connectCommands();
     LanguageMenu::fill(m_languageMenu, *m_dialogs);
@@ -104,6 +105,15 @@ void TMainForm::createActions()
         m_actions.insert(action->objectName(), action);
         addAction(action);
     }
+}
+
+QMenu *TMainForm::toolsMenu()
+{
+    if (!m_toolsMenu) {
+        m_toolsMenu = new QMenu(tr("&Tools"), this);
+        m_toolsMenu->setObjectName(QStringLiteral("mmTools"));
+    }
+    return m_toolsMenu;
 }
 
 QAction *TMainForm::action(const QString &name) const
@@ -324,6 +334,7 @@ void TMainForm::UpdateCommandState()
         action(name)->setEnabled(enabled);
     if (const WbmpPictureWindow *picture = activePicture())
         updatePictureCommandState(*picture);
+    serveDocumentsChanged();
 }
 
 void TMainForm::mergeChildMenus()

@@ -20,6 +20,8 @@ class DownloadFolder;
 class PreviewFolders;
 class QMdiSubWindow;
 class QMenu;
+class RequestLogPanel;
+class ServeController;
 class QPrinter;
 class StatusPanels;
 class TfrmFIND;
@@ -143,6 +145,19 @@ public:
     // from the list and says so.
     void openRecentFile(const QString &path);
     QMenu *recentMenu() const { return m_recentMenu; }
+    // The Tools menu, made on first use.
+    QMenu *toolsMenu();
+    // --- serving to phones (mainformserve.cpp)
+    ServeController *serveController() const { return m_serve; }
+    RequestLogPanel *requestLog() const { return m_requestLog; }
+    // Tools > Serve to Phone (F9): starts or stops serving the active
+    // page's folder; an unsaved page has none and is refused.
+    void ToolsServeExecute(bool on);
+    // Tools > Serve Settings: where to listen; restarts a running server
+    // that must move.
+    void ToolsServeSettingsExecute();
+    // Tools > Gateway Settings: a Kannel configuration for the server.
+    void ToolsGatewayExecute();
 
     // --- pictures (mainformpictures.cpp)
     // Opens a WBMP file in a picture window; shows the error and opens
@@ -154,8 +169,6 @@ public:
     // Tools > Convert Picture to WBMP: converts, saves where the user says
     // and opens the result in a picture window.
     void ToolsConvertPictureExecute();
-    // The Tools menu; other tools may add their items.
-    QMenu *toolsMenu() const { return m_toolsMenu; }
 
 protected:
     bool event(QEvent *event) override;
@@ -218,6 +231,10 @@ private:
     void placeInSight(QMdiSubWindow *window);
     void placeWaitingWindows();
     void saveSettings();
+    // --- serving to phones (mainformserve.cpp)
+    void createServeMenu();
+    // The open documents changed: the server sees them as they are now.
+    void serveDocumentsChanged();
 
     std::unique_ptr<DialogService> m_dialogs;
     DialogService::FileRequest m_openDialog = usualOpenRequest();
@@ -239,6 +256,8 @@ private:
     QAction *m_lineNumbersItem = nullptr;
     QAction *m_problemsItem = nullptr;
     QMenu *m_recentMenu = nullptr;
+    ServeController *m_serve = nullptr;
+    RequestLogPanel *m_requestLog = nullptr;
     PlainTextBuffer m_edittemp;
     TfrmFIND *m_findDialog = nullptr;
     TfrmWAPHELP *m_helpWindow = nullptr;

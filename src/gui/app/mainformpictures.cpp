@@ -26,9 +26,7 @@
 
 void TMainForm::createPictureCommands()
 {
-    m_toolsMenu = new QMenu(tr("&Tools"), this);
-    m_toolsMenu->setObjectName(QStringLiteral("mmTools"));
-    QAction *convert = m_toolsMenu->addAction(tr("&Convert Picture to WBMP..."));
+    QAction *convert = toolsMenu()->addAction(tr("&Convert Picture to WBMP..."));
     convert->setObjectName(QStringLiteral("ToolsConvertPicture"));
     convert->setStatusTip(tr("Convert a picture to a black and white WBMP picture for phones"));
     m_actions.insert(convert->objectName(), convert);
