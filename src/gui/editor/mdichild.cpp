@@ -10,6 +10,7 @@
 #include "preview/previewtab.h"
 
 #include "app/apptexts.h"
+#include "app/closequestion.h"
 #include "app/collapsibletoolbar.h"
 #include "app/dialogservice.h"
 #include "app/errordisplay.h"
@@ -215,19 +216,7 @@ bool TMDIChild::AskSaveChanges()
 {
     if (!m_modified)
         return true;
-    switch (m_main.dialogs().question(AppTexts::closeQuestion(displayName()),
-                                      DialogService::Choice::YesNoCancel)) {
-    case DialogService::Answer::Cancel:
-        return false;
-    case DialogService::Answer::No:
-        return true;
-    case DialogService::Answer::Yes:
-        break;
-    }
-    // A page whose save was cancelled or failed stays open, so nothing is lost.
-    bool saved = false;
-    ErrorDisplay::run(m_main.dialogs(), [&] { saved = m_main.Save(this); });
-    return saved;
+    return CloseQuestion::ask(m_main.dialogs(), displayName(), [this] { return m_main.Save(this); });
 }
 
 bool TMDIChild::closeQuery()

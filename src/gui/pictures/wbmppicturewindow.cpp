@@ -4,6 +4,7 @@
 #include "picturecanvas.h"
 
 #include "app/apptexts.h"
+#include "app/closequestion.h"
 #include "app/dialogservice.h"
 #include "app/errordisplay.h"
 
@@ -190,19 +191,7 @@ bool WbmpPictureWindow::closeQuery()
 {
     if (!m_edits.isModified())
         return true;
-    const QString name = m_path.isEmpty() ? windowTitle() : m_path;
-    switch (m_dialogs.question(AppTexts::closeQuestion(name), DialogService::Choice::YesNoCancel)) {
-    case DialogService::Answer::Cancel:
-        return false;
-    case DialogService::Answer::No:
-        return true;
-    case DialogService::Answer::Yes:
-        break;
-    }
-    // A picture whose save was cancelled or failed stays open.
-    bool saved = false;
-    ErrorDisplay::run(m_dialogs, [&] { saved = save(); });
-    return saved;
+    return CloseQuestion::ask(m_dialogs, m_path.isEmpty() ? windowTitle() : m_path, [this] { return save(); });
 }
 
 void WbmpPictureWindow::closeEvent(QCloseEvent *event)
