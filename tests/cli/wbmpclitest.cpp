@@ -1,5 +1,6 @@
 // tarnel-wbmp convert: the picture it writes, its options, and the
 // messages for bad usage and unreadable pictures.
+#include "testpictures.h"
 #include "testregistry.h"
 #include "toolrun.h"
 
@@ -17,26 +18,6 @@ ToolRun wbmp(const QStringList &arguments)
     return ToolRun::of(QStringLiteral(TARNEL_WBMP), arguments);
 }
 
-QImage gradient(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 255 / size.width(), (x + y) % 256, y * 255 / size.height()));
-    return image;
-}
-
-bool samePixels(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (WbmpCodec::isBlack(a, x, y) != WbmpCodec::isBlack(b, x, y))
-                return false;
-    return true;
-}
-
 } // namespace
 
 class WbmpCliTest : public QObject
@@ -48,7 +29,7 @@ private slots:
     {
         QVERIFY(m_folder.isValid());
         m_png = m_folder.filePath(QStringLiteral("in.png"));
-        QVERIFY(gradient(QSize(300, 150)).save(m_png));
+        QVERIFY(TestPictures::gradient(QSize(300, 150), -1).save(m_png));
     }
 
     void convertsAsTheConverterDoes_data()
@@ -83,7 +64,7 @@ private slots:
         settings.invert = invert;
         const QImage expected = PictureConversion::convert(QImage(m_png), settings);
         const QImage written = WbmpCodec::load(out);
-        QVERIFY(samePixels(written, expected));
+        QVERIFY(TestPictures::samePixels(written, expected));
         QCOMPARE(QString::fromLocal8Bit(run.out).trimmed(),
                  QStringLiteral("%1: %2 x %3 pixels, %4 bytes")
                      .arg(out)

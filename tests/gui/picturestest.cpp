@@ -2,6 +2,7 @@
 // caret, the Tools converter, and WBMP files opened, touched up pixel by
 // pixel, undone, saved and reopened.
 #include "guifixture.h"
+#include "testpictures.h"
 #include "testregistry.h"
 
 #include "devices/devicechoice.h"
@@ -25,26 +26,6 @@
 #include <QToolBar>
 
 namespace {
-
-QImage gradient(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 255 / size.width(), 128, y * 255 / size.height()));
-    return image;
-}
-
-bool samePixels(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (WbmpCodec::isBlack(a, x, y) != WbmpCodec::isBlack(b, x, y))
-                return false;
-    return true;
-}
 
 // Plays the user of the converter: a width, threshold dithering, OK.
 void convertAt(QDialog &dialog, int width)
@@ -77,7 +58,7 @@ private slots:
                                             "<wml><card id=\"a\"><p></p></card></wml>");
         const QString png = f.folder.file(QStringLiteral("photos/Sea view.png"));
         QDir().mkpath(QFileInfo(png).absolutePath());
-        QVERIFY(gradient(QSize(120, 60)).save(png));
+        QVERIFY(TestPictures::gradient(QSize(120, 60)).save(png));
         f.open(page);
         WmlEditor *editor = f.active()->editor();
         const QString before = editor->text();
@@ -99,7 +80,7 @@ private slots:
         PictureConversion::Settings settings;
         settings.width = 40;
         settings.dither = PictureConversion::Dither::Threshold;
-        QVERIFY(samePixels(written, PictureConversion::convert(QImage(png), settings)));
+        QVERIFY(TestPictures::samePixels(written, PictureConversion::convert(QImage(png), settings)));
         QCOMPARE(written.size(), QSize(40, 20));
         QCOMPARE(shownSize, QStringLiteral("40 × 20 pixels, %1 bytes").arg(WbmpCodec::fileSize(QSize(40, 20))));
         const QString tag = QStringLiteral("<img src=\"Sea_view.wbmp\" alt=\"Sea_view\" width=\"40\" height=\"20\"/>");
@@ -135,7 +116,7 @@ private slots:
         QVERIFY(f.dialogs->errors.first().startsWith(QStringLiteral("Cannot read picture ") + text));
 
         const QString png = f.folder.file(QStringLiteral("site/a.png"));
-        QVERIFY(gradient(QSize(10, 10)).save(png));
+        QVERIFY(TestPictures::gradient(QSize(10, 10)).save(png));
         f.dialogs->openNames << png;
         f.dialogs->onModal = [](QDialog &dialog) { dialog.reject(); };
         insert->trigger();
@@ -151,7 +132,7 @@ private slots:
         phone.screenHeight = 65;
         phone.pixelAspect = 1.25;
         phone.maxPictureBytes = 500;
-        PictureConverterDialog dialog(gradient(QSize(200, 100)), phone, QStringLiteral("Insert"));
+        PictureConverterDialog dialog(TestPictures::gradient(QSize(200, 100)), phone, QStringLiteral("Insert"));
         // Its rows are fewer, as each is taller on the phone.
         QCOMPARE(dialog.picture().size(), QSize(96, 38));
         QLabel *result = dialog.findChild<QLabel *>(QStringLiteral("lblResult"));
@@ -185,7 +166,7 @@ private slots:
         QVERIFY(tools);
         QVERIFY(f.main->menuBar()->actions().contains(tools->menuAction()));
         const QString png = f.folder.file(QStringLiteral("logo.png"));
-        QVERIFY(gradient(QSize(300, 100)).save(png));
+        QVERIFY(TestPictures::gradient(QSize(300, 100)).save(png));
         const QString target = f.folder.file(QStringLiteral("logo.wbmp"));
         f.dialogs->openNames << png;
         f.dialogs->saveNames << target;
@@ -249,7 +230,7 @@ private slots:
         QTRY_VERIFY(!f.main->activePicture());
 
         f.open(path);
-        QVERIFY(samePixels(f.main->activePicture()->picture(), edited));
+        QVERIFY(TestPictures::samePixels(f.main->activePicture()->picture(), edited));
     }
 
     void changedPictureAsksBeforeClosing()
