@@ -117,6 +117,8 @@ void TMDIChild::buildPages()
     m_pages->addTab(m_preview, tr("Preview"));
     connect(m_preview->viewer(), &HtmlViewer::hotSpotClick, this, &TMDIChild::htmlLITEHotSpotClick);
     connect(m_preview, &PreviewTab::phoneChanged, this, &TMDIChild::fitPhone);
+    connect(m_preview, &PreviewTab::modeChanged, this, &TMDIChild::openPhoneIfShown);
+    connect(m_preview, &PreviewTab::skinProfileChanged, this, &TMDIChild::openPhoneIfShown);
 
     connect(m_memo, &WmlEditor::contentChanged, this, &TMDIChild::Memo1Change);
     connect(m_memo, &WmlEditor::filesDropped, this, [this](const QStringList &paths) {

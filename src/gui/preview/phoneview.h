@@ -1,0 +1,47 @@
+#pragma once
+
+#include "devices/deviceprofile.h"
+
+#include <QColor>
+#include <QTimer>
+#include <QWidget>
+
+class PhoneSession;
+
+// The phone's screen in the Phone mode: paints the session's Screen at
+// the device's pixel size magnified by a whole factor (PhonePainter), and
+// turns keys into the phone's keys: arrows, Enter (select), F1 and F2
+// (soft keys), Backspace and Escape (back; Backspace erases in an open
+// field), and text typed into a field. Runs the card's timer in real time
+// while it shows.
+class PhoneView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PhoneView(PhoneSession &session, QWidget *parent = nullptr);
+
+    void setProfile(const DeviceProfile &profile);
+    const DeviceProfile &profile() const { return m_profile; }
+    void setPaper(const QColor &paper) { m_paper = paper; update(); }
+    // How often the timer ticks one tenth (100 ms; tests shorten it).
+    void setTickInterval(int milliseconds) { m_clock.setInterval(milliseconds); }
+    bool clockRunning() const { return m_clock.isActive(); }
+    // The magnification the widget's size allows.
+    int factor() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void sessionChanged();
+
+    PhoneSession &m_session;
+    DeviceProfile m_profile;
+    QColor m_paper = Qt::white;
+    QTimer m_clock;
+};
