@@ -4,6 +4,8 @@
 #include "phonesession.h"
 #include "textmetrics.h"
 
+#include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <cmath>
 
@@ -22,25 +24,38 @@ public:
     QPainter &painter() { return m_painter; }
     const TextMetrics &metrics() const { return m_metrics; }
 
-    QFont font(int style) const
+    // The largest size of the font whose glyphs, descenders included, stay
+    // inside the line, so lines never paint over each other.
+    const QFont &font(int style)
     {
+        const int key = style & (RunStyle::Bold | RunStyle::Italic | RunStyle::Underline | RunStyle::Big | RunStyle::Small);
+        auto found = m_fonts.constFind(key);
+        if (found != m_fonts.constEnd())
+            return *found;
         QFont font(QStringLiteral("DejaVu Sans Mono"));
         font.setStyleHint(QFont::TypeWriter, QFont::NoAntialias);
-        font.setPixelSize(std::max(1, m_metrics.lineHeight(style) - 1));
         font.setBold(style & RunStyle::Bold);
         font.setItalic(style & RunStyle::Italic);
         font.setUnderline(style & RunStyle::Underline);
-        return font;
+        const int height = m_metrics.lineHeight(style);
+        for (int size = std::max(1, height); size > 1; --size) {
+            font.setPixelSize(size);
+            if (QFontMetrics(font).height() <= height && QFontMetrics(font).averageCharWidth() <= m_metrics.advance(style))
+                break;
+        }
+        return *m_fonts.insert(key, font);
     }
 
     // Text on the fixed advance, one character at a time; returns the x after it.
     int text(int x, int top, const QString &text, int style, const QColor &colour)
     {
-        m_painter.setFont(font(style));
+        const QFont &chosen = font(style);
+        m_painter.setFont(chosen);
         m_painter.setPen(colour);
         const int advance = m_metrics.advance(style);
         const int height = m_metrics.lineHeight(style);
-        const int baseline = top + height - std::max(1, height / 5);
+        const QFontMetrics metrics(chosen);
+        const int baseline = top + (height - metrics.height() + 1) / 2 + metrics.ascent();
         for (int i = 0; i < text.size(); ++i) {
             int length = 1;
             while (i + length < text.size()
@@ -59,6 +74,7 @@ private:
     QPainter m_painter;
     TextMetrics m_metrics;
     const PhonePainter::State &m_state;
+    QHash<int, QFont> m_fonts;
 };
 
 int lineX(const ScreenLine &line, int width)

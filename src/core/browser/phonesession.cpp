@@ -213,12 +213,15 @@ bool PhoneSession::scrollBy(int lines)
     const Screen &shown = screen();
     const QList<int> tops = lineTops(shown);
     const int body = bodyHeight(shown, m_browser->profile());
-    const int bottom = std::max(0, tops.last() - body);
     int line = 0;
     while (line + 1 < tops.size() && tops[line + 1] <= m_scrollTop)
         ++line;
-    line = std::clamp(line + lines, 0, int(tops.size()) - 1);
-    const int top = std::clamp(tops[line], 0, bottom);
+    // Down stops at the line top that shows the end of the card.
+    int last = 0;
+    while (last + 1 < tops.size() && tops[last] < tops.last() - body)
+        ++last;
+    line = std::clamp(line + lines, 0, last);
+    const int top = tops[line];
     const bool moved = top != m_scrollTop;
     m_scrollTop = top;
     return moved;
@@ -247,12 +250,19 @@ void PhoneSession::followFocus()
                 break;
             last = line;
         }
-        if (tops[last + 1] > m_scrollTop + body)
-            m_scrollTop = tops[last + 1] - body;
+        if (tops[last + 1] > m_scrollTop + body) {
+            // Scrolled by whole lines, as a phone does: the first line top
+            // that brings the item's last line in.
+            const int needed = tops[last + 1] - body;
+            int line = 0;
+            while (line < first && tops[line] < needed)
+                ++line;
+            m_scrollTop = tops[line];
+        }
         if (tops[first] < m_scrollTop)
             m_scrollTop = tops[first];
     }
-    m_scrollTop = std::clamp(m_scrollTop, 0, std::max(0, tops.last() - body));
+    m_scrollTop = std::max(0, m_scrollTop);
 }
 
 QList<QPair<QString, QString>> PhoneSession::variables() const

@@ -25,7 +25,7 @@ void PhoneView::setProfile(const DeviceProfile &profile)
 
 int PhoneView::factor() const
 {
-    return PhonePainter::magnification(m_profile, size());
+    return std::min(m_largestFactor, PhonePainter::magnification(m_profile, size()));
 }
 
 void PhoneView::sessionChanged()

@@ -27,8 +27,11 @@ public:
     // How often the timer ticks one tenth (100 ms; tests shorten it).
     void setTickInterval(int milliseconds) { m_clock.setInterval(milliseconds); }
     bool clockRunning() const { return m_clock.isActive(); }
-    // The magnification the widget's size allows.
+    // The magnification the widget's size allows, up to the largest set
+    // (the plain view fills the tab, where a whole screenful of pixels
+    // grows too coarse to read).
     int factor() const;
+    void setLargestFactor(int factor) { m_largestFactor = factor; update(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -43,5 +46,6 @@ private:
     PhoneSession &m_session;
     DeviceProfile m_profile;
     QColor m_paper = Qt::white;
+    int m_largestFactor = 16;
     QTimer m_clock;
 };

@@ -99,7 +99,8 @@ PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *
     m_mode->addItem(tr("Cards"));
     m_mode->addItem(tr("Phone"));
     m_mode->setGeometry(260, 1, 70, panelHeight - 2);
-    m_mode->setCurrentIndex(UserSettings::phoneMode() ? 1 : 0);
+    m_phoneMode = UserSettings::phoneMode();
+    m_mode->setCurrentIndex(m_phoneMode ? 1 : 0);
 
     m_session = std::make_unique<PhoneSession>(m_network);
     m_phone = new PhoneView(*m_session, this);
@@ -303,12 +304,13 @@ void PreviewTab::placeViewer()
 
 bool PreviewTab::isPhoneMode() const
 {
-    return m_mode->currentIndex() == 1;
+    return m_phoneMode;
 }
 
 void PreviewTab::setPhoneMode(bool on)
 {
-    const bool before = isPhoneMode();
+    const bool before = m_phoneMode;
+    m_phoneMode = on;
     m_mode->setCurrentIndex(on ? 1 : 0);
     UserSettings::setPhoneMode(on);
     placeMode();
@@ -344,6 +346,7 @@ void PreviewTab::placeMode()
     if (!phone)
         return;
     const int inspectorRoom = m_inspectorShown ? inspectorWidth + 4 : 0;
+    m_phone->setLargestFactor(plain ? 3 : 16);
     if (plain) {
         m_phone->setGeometry(0, panelHeight, qMax(1, width() - inspectorRoom), qMax(1, height() - panelHeight));
     } else {

@@ -129,6 +129,7 @@ private:
     PhoneView *m_phone;
     PhoneInspector *m_inspector;
     bool m_inspectorShown = false;
+    bool m_phoneMode = false;
     SkinKeys m_keys;
     QRect m_screenRect; // of the skin; empty in the plain view
 };
