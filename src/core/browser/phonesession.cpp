@@ -179,6 +179,30 @@ bool PhoneSession::erase()
         emit changed();
         return true;
     }
+    return keyboardBack();
+}
+
+bool PhoneSession::keyboardBack()
+{
+    if (!m_browser)
+        return false;
+    const DeviceProfile &profile = m_browser->profile();
+    if (profile.backKey)
+        return press(Browser::Key::Back);
+    const Screen &shown = screen();
+    if (!shown.error.isEmpty())
+        return press(Browser::Key::Soft1);
+    if (shown.menuOpen || isEditing())
+        return press(Browser::Key::Soft2);
+    bool prevOnRight = false, anyOnRight = false;
+    for (const DoBinding &binding : m_browser->activeDos()) {
+        if (profile.rightTypes.contains(binding.type)) {
+            anyOnRight = true;
+            prevOnRight = prevOnRight || binding.type == QLatin1String("prev");
+        }
+    }
+    if (prevOnRight || (!anyOnRight && m_browser->context().history().size() > 1))
+        return press(Browser::Key::Soft2);
     return press(Browser::Key::Back);
 }
 

@@ -41,8 +41,12 @@ public:
     // when none is open and go to the end of the typed line.
     bool typeText(const QString &text);
     // Backspace: removes the last typed character in an open field, else
-    // goes back.
+    // goes back (keyboardBack).
     bool erase();
+    // The keyboard's back (Escape): the phone's back key; on a phone
+    // without one, the key that goes back there: the right soft key when it
+    // carries prev or the engine's Back, the left one (OK) on an error.
+    bool keyboardBack();
     bool pick(int n);
     void advance(int tenths);
     void setVariable(const QString &name, const QString &value);

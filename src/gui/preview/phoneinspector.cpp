@@ -72,7 +72,7 @@ PhoneInspector::PhoneInspector(PhoneSession &session, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(m_restart, &QPushButton::clicked, &m_session, &PhoneSession::restart);
-    connect(m_back, &QPushButton::clicked, this, [this] { m_session.press(Browser::Key::Back); });
+    connect(m_back, &QPushButton::clicked, this, [this] { m_session.keyboardBack(); });
     connect(m_variables, &QTableWidget::cellChanged, this, &PhoneInspector::variableEdited);
     connect(&m_session, &PhoneSession::changed, this, &PhoneInspector::refresh);
     refresh();

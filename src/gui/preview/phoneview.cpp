@@ -38,6 +38,35 @@ void PhoneView::sessionChanged()
     update();
 }
 
+bool PhoneView::isPhoneKey(const QKeyEvent &event) const
+{
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F1:
+    case Qt::Key_F2:
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        return event.modifiers() == Qt::NoModifier || event.modifiers() == Qt::KeypadModifier;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint() && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+bool PhoneView::event(QEvent *event)
+{
+    // F1 (help), Escape and the like belong to the phone while it has the focus.
+    if (event->type() == QEvent::ShortcutOverride && isPhoneKey(*static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void PhoneView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -81,7 +110,7 @@ void PhoneView::keyPressEvent(QKeyEvent *event)
         m_session.erase();
         return;
     case Qt::Key_Escape:
-        m_session.press(Browser::Key::Back);
+        m_session.keyboardBack();
         return;
     default:
         break;

@@ -34,6 +34,7 @@ public:
     void setLargestFactor(int factor) { m_largestFactor = factor; update(); }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -42,6 +43,8 @@ protected:
 
 private:
     void sessionChanged();
+    // Whether the phone takes the key itself, before the window's shortcuts.
+    bool isPhoneKey(const QKeyEvent &event) const;
 
     PhoneSession &m_session;
     DeviceProfile m_profile;

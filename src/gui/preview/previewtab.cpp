@@ -370,15 +370,17 @@ bool PreviewTab::clickSkinKey(const QPoint &point)
     case SkinKeys::Key::Up: key = Browser::Key::Up; break;
     case SkinKeys::Key::Down: key = Browser::Key::Down; break;
     case SkinKeys::Key::Select: key = Browser::Key::Select; break;
-    case SkinKeys::Key::Back: key = Browser::Key::Back; break;
+    case SkinKeys::Key::Back:
+        // The picture's back (or end) key goes back even on a phone whose
+        // engine profile has none: it is the key the user means.
+        m_session->keyboardBack();
+        m_phone->setFocus(Qt::MouseFocusReason);
+        return true;
     case SkinKeys::Key::None:
     default:
         return false;
     }
-    if (m_session->isEditing() && key == Browser::Key::Back)
-        m_session->erase();
-    else
-        m_session->press(key);
+    m_session->press(key);
     m_phone->setFocus(Qt::MouseFocusReason);
     return true;
 }
