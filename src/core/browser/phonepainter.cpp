@@ -97,9 +97,11 @@ void paintLine(Canvas &canvas, const Screen &screen, const ScreenLine &line, int
     for (const ScreenRun &run : line.runs) {
         const bool focused = run.item >= 0 && run.item == screen.focus && !screen.menuOpen;
         const int x = left + run.x;
-        const QColor colour = focused ? paper : ink;
+        const QColor back = canvas.state().highlight.isValid() ? canvas.state().highlight : ink;
+        const QColor front = canvas.state().highlightText.isValid() ? canvas.state().highlightText : paper;
+        const QColor colour = focused ? front : ink;
         if (focused)
-            canvas.painter().fillRect(QRect(x, top, run.width, line.height), ink);
+            canvas.painter().fillRect(QRect(x, top, run.width, line.height), back);
         if (run.kind == ScreenRun::Kind::Picture && run.pictureSize.isValid() && canvas.state().picture) {
             const QImage picture = canvas.state().picture(run.source);
             if (!picture.isNull()) {
@@ -141,12 +143,14 @@ void paintList(Canvas &canvas, const ScreenMenu &menu, int top, int width, int h
     const int first = std::clamp(menu.highlight - rows + 1, 0, std::max(0, int(menu.entries.size()) - rows));
     for (int i = first; i < menu.entries.size() && y + row <= top + height; ++i, y += row) {
         const bool highlighted = i == menu.highlight;
+        const QColor back = canvas.state().highlight.isValid() ? canvas.state().highlight : ink;
+        const QColor front = canvas.state().highlightText.isValid() ? canvas.state().highlightText : paper;
         if (highlighted)
-            p.fillRect(QRect(0, y, width, row), ink);
+            p.fillRect(QRect(0, y, width, row), back);
         QString entry = menu.entries[i];
         if (i < menu.checked.size())
             entry = (menu.checked[i] ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + entry;
-        canvas.text(1, y, entry, 0, highlighted ? paper : ink);
+        canvas.text(1, y, entry, 0, highlighted ? front : ink);
     }
 }
 
@@ -195,7 +199,9 @@ QImage PhonePainter::paint(const Screen &screen, const DeviceProfile &profile, c
     p.setClipRect(QRect(0, bodyTop, width, body));
     int y = bodyTop - state.scrollTop;
     for (const ScreenLine &line : screen.lines) {
-        if (y + line.height > bodyTop && y < bodyTop + body)
+        // Only whole lines show, as on a phone: a line cut by the soft key
+        // row is left for the next scroll.
+        if (y == bodyTop || (y > bodyTop && y + line.height <= bodyTop + body))
             paintLine(canvas, screen, line, y, width);
         y += line.height;
     }

@@ -24,6 +24,10 @@ public:
         QString draft;      // the line typed into an open field
         QColor paper = Qt::white;
         QColor ink = Qt::black;
+        // The focused item's background and text: ink and paper swapped
+        // unless set (a colour phone highlights in a colour of its own).
+        QColor highlight;
+        QColor highlightText;
         // The picture of a run's source; may be empty.
         std::function<QImage(const QString &)> picture;
     };

@@ -78,6 +78,10 @@ void PhoneView::paintEvent(QPaintEvent *)
     state.draft = m_session.draft();
     state.paper = m_paper;
     state.ink = m_paper.lightness() < 100 ? Qt::white : Qt::black;
+    if (m_session.browser()->profile().colour) {
+        state.highlight = QColor(0x1f, 0x5f, 0xbf);
+        state.highlightText = Qt::white;
+    }
     const PhoneSession &session = m_session;
     state.picture = [&session](const QString &source) { return session.browser()->picture(source); };
     const QImage screen = PhonePainter::paint(m_session.screen(), m_session.browser()->profile(), state);
