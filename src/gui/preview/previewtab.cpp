@@ -102,7 +102,14 @@ PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *
     m_phoneMode = UserSettings::phoneMode();
     m_mode->setCurrentIndex(m_phoneMode ? 1 : 0);
 
+    m_phoneMessage = new QLabel(m_panel);
+    m_phoneMessage->setObjectName(QStringLiteral("phoneMessage"));
+    m_phoneMessage->setTextFormat(Qt::PlainText);
+    m_phoneMessage->setStyleSheet(QStringLiteral("QLabel { color: #a01010; }"));
+    m_phoneMessage->setGeometry(336, 1, 400, panelHeight - 2);
+
     m_session = std::make_unique<PhoneSession>(m_network);
+    connect(m_session.get(), &PhoneSession::changed, this, [this] { m_phoneMessage->setText(m_session->message()); });
     m_phone = new PhoneView(*m_session, this);
     m_phone->hide();
     m_inspector = new PhoneInspector(*m_session, this);
@@ -292,6 +299,7 @@ void PreviewTab::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_panel->setGeometry(0, 0, width(), panelHeight);
+    m_phoneMessage->resize(qMax(0, width() - m_phoneMessage->x()), m_phoneMessage->height());
     placeViewer();
     placeMode();
 }
@@ -342,6 +350,7 @@ void PreviewTab::placeMode()
     m_up->setVisible(!phone && !plain);
     m_down->setVisible(!phone && !plain);
     m_phone->setVisible(phone);
+    m_phoneMessage->setVisible(phone);
     m_inspector->setVisible(phone && m_inspectorShown);
     if (!phone)
         return;

@@ -41,6 +41,8 @@ public:
     QToolButton *downButton() const { return m_down; }
     int scrollOffset() const { return m_scrollOffset; }
     QComboBox *modeList() const { return m_mode; }
+    // Why the phone's last key did nothing (a text that does not fit a field...).
+    QLabel *phoneMessage() const { return m_phoneMessage; }
     PhoneView *phoneView() const { return m_phone; }
     PhoneInspector *inspector() const { return m_inspector; }
     PhoneSession &phoneSession() const { return *m_session; }
@@ -124,6 +126,7 @@ private:
     QString m_skinProfile;
 
     QComboBox *m_mode;
+    QLabel *m_phoneMessage;
     StandardFetcher m_network;
     std::unique_ptr<PhoneSession> m_session;
     PhoneView *m_phone;
