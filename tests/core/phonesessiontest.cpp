@@ -24,6 +24,8 @@ private slots:
     void reloadKeepsContextAndCard();
     void typingIntoAField_data();
     void typingIntoAField();
+    void keyboardBack_data();
+    void keyboardBack();
     void scrollFollowsFocus();
     void inspectorLists();
     void variableEditRelaysOut();
@@ -177,6 +179,36 @@ void PhoneSessionTest::typingIntoAField()
         QVERIFY(!session.isEditing());
         QVERIFY(session.draft().isEmpty());
     }
+}
+
+void PhoneSessionTest::keyboardBack_data()
+{
+    QTest::addColumn<bool>("backKey");
+    QTest::addColumn<QString>("cardDo");
+    QTest::addColumn<QString>("card");
+
+    QTest::newRow("the phone's back key") << true << "" << "a";
+    QTest::newRow("no back key: the engine's Back on the right") << false << "" << "a";
+    QTest::newRow("no back key: a prev do on the right") << false << "<do type=\"prev\" label=\"Up\"><prev/></do>" << "a";
+    QTest::newRow("no back key: the card's prev do runs, whatever it does")
+        << false << "<do type=\"prev\" label=\"Stay\"><go href=\"#b\"/></do>" << "b";
+}
+
+void PhoneSessionTest::keyboardBack()
+{
+    QFETCH(bool, backKey);
+    QFETCH(QString, cardDo);
+    QFETCH(QString, card);
+    PhoneScenario::StubFetcher network;
+    PhoneSession session(network);
+    DeviceProfile profile;
+    profile.backKey = backKey;
+    session.open(deck("<card id=\"a\"><p><a href=\"#b\">B</a></p></card><card id=\"b\">" + cardDo + "<p>B</p></card>"),
+                 documentUrl, profile);
+    session.press(Browser::Key::Select);
+    QCOMPARE(session.browser()->cardId(), QStringLiteral("b"));
+    session.keyboardBack();
+    QCOMPARE(session.browser()->cardId(), card);
 }
 
 void PhoneSessionTest::scrollFollowsFocus()

@@ -42,6 +42,7 @@ void PhoneSession::open(const QString &text, const QUrl &documentUrl, const Devi
                               && m_profileId == profile.id;
     m_fetcher->setDocument(documentUrl, text);
     m_draft.clear();
+    m_wasEditing = false;
     m_message.clear();
     if (sameDocument && m_browser->hasCard()) {
         const int top = m_scrollTop;
@@ -61,6 +62,7 @@ void PhoneSession::restart()
     if (!m_browser)
         return;
     m_draft.clear();
+    m_wasEditing = false;
     m_message.clear();
     m_browser->load(m_fetcher->documentUrl().toString());
     m_scrollTop = 0;

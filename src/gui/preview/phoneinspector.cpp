@@ -2,6 +2,7 @@
 
 #include "browser/phonesession.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -80,14 +81,20 @@ PhoneInspector::PhoneInspector(PhoneSession &session, QWidget *parent)
 
 void PhoneInspector::refresh()
 {
-    const QSignalBlocker quiet(m_variables);
-    const auto variables = m_session.variables();
-    m_variables->setRowCount(int(variables.size()));
-    for (int row = 0; row < variables.size(); ++row) {
-        auto *name = new QTableWidgetItem(variables[row].first);
-        name->setFlags(name->flags() & ~Qt::ItemIsEditable);
-        m_variables->setItem(row, 0, name);
-        m_variables->setItem(row, 1, new QTableWidgetItem(variables[row].second));
+    // A value being edited stays open while the timer ticks; the table is
+    // filled again when the edit ends.
+    QWidget *focus = QApplication::focusWidget();
+    const bool editing = focus && focus != m_variables && m_variables->isAncestorOf(focus);
+    if (!editing) {
+        const QSignalBlocker quiet(m_variables);
+        const auto variables = m_session.variables();
+        m_variables->setRowCount(int(variables.size()));
+        for (int row = 0; row < variables.size(); ++row) {
+            auto *name = new QTableWidgetItem(variables[row].first);
+            name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+            m_variables->setItem(row, 0, name);
+            m_variables->setItem(row, 1, new QTableWidgetItem(variables[row].second));
+        }
     }
     m_history->clear();
     m_history->addItems(m_session.history());
