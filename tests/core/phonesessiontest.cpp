@@ -26,6 +26,7 @@ private slots:
     void typingIntoAField();
     void keyboardBack_data();
     void keyboardBack();
+    void noCallInsideAFetch();
     void scrollFollowsFocus();
     void inspectorLists();
     void variableEditRelaysOut();
@@ -209,6 +210,43 @@ void PhoneSessionTest::keyboardBack()
     QCOMPARE(session.browser()->cardId(), QStringLiteral("b"));
     session.keyboardBack();
     QCOMPARE(session.browser()->cardId(), card);
+}
+
+namespace {
+
+// A network whose fetch, as a transfer runner's event loop may, lets the
+// timer and a key reach the session meanwhile.
+class ReenteringFetcher : public Fetcher
+{
+public:
+    PhoneSession *session = nullptr;
+    QList<bool> answers;
+    FetchResult fetch(const FetchRequest &) override
+    {
+        answers << session->isBusy() << session->press(Browser::Key::Back);
+        session->advance(100);
+        FetchResult result;
+        result.ok = true;
+        result.bytes = "<wml><card id=\"far\"><p>Far</p></card></wml>";
+        return result;
+    }
+};
+
+} // namespace
+
+void PhoneSessionTest::noCallInsideAFetch()
+{
+    ReenteringFetcher network;
+    PhoneSession session(network);
+    network.session = &session;
+    session.open(deck("<card id=\"a\"><onevent type=\"ontimer\"><go href=\"#b\"/></onevent><timer value=\"50\"/>"
+                      "<p><a href=\"http://far.test/x.wml\">Far</a></p></card><card id=\"b\"/>"),
+                 documentUrl, DeviceProfile());
+    QVERIFY(!session.isBusy());
+    QVERIFY(session.press(Browser::Key::Select));
+    QCOMPARE(network.answers, QList<bool>({true, false}));
+    QCOMPARE(session.browser()->cardId(), QStringLiteral("far"));
+    QVERIFY(!session.isBusy());
 }
 
 void PhoneSessionTest::scrollFollowsFocus()

@@ -7,6 +7,16 @@
 
 namespace {
 
+// Marks the time the engine runs for one of the session's calls: a fetch
+// may wait in an event loop, and a timer or a click must not drive the
+// engine again from inside it.
+struct EngineCall
+{
+    explicit EngineCall(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~EngineCall() { m_flag = false; }
+    bool &m_flag;
+};
+
 // The pixel row each line starts at, and the total height after the last.
 QList<int> lineTops(const Screen &screen)
 {
@@ -38,6 +48,9 @@ PhoneSession::~PhoneSession() = default;
 
 void PhoneSession::open(const QString &text, const QUrl &documentUrl, const DeviceProfile &profile)
 {
+    if (m_inEngine)
+        return;
+    const EngineCall call(m_inEngine);
     const bool sameDocument = m_browser && m_fetcher->documentUrl() == documentUrl.adjusted(QUrl::RemoveFragment)
                               && m_profileId == profile.id;
     m_fetcher->setDocument(documentUrl, text);
@@ -54,10 +67,18 @@ void PhoneSession::open(const QString &text, const QUrl &documentUrl, const Devi
     }
     m_browser = std::make_unique<Browser>(*m_fetcher, profile);
     m_profileId = profile.id;
-    restart();
+    start();
 }
 
 void PhoneSession::restart()
+{
+    if (m_inEngine)
+        return;
+    const EngineCall call(m_inEngine);
+    start();
+}
+
+void PhoneSession::start()
 {
     if (!m_browser)
         return;
@@ -116,6 +137,22 @@ bool PhoneSession::done(const Browser::Outcome &outcome)
 
 bool PhoneSession::press(Browser::Key key)
 {
+    if (m_inEngine)
+        return false;
+    const EngineCall call(m_inEngine);
+    return pressKey(key);
+}
+
+bool PhoneSession::keyboardBack()
+{
+    if (m_inEngine)
+        return false;
+    const EngineCall call(m_inEngine);
+    return backKey();
+}
+
+bool PhoneSession::pressKey(Browser::Key key)
+{
     if (!m_browser)
         return false;
     if (isEditing() && (key == Browser::Key::Select || key == Browser::Key::Soft1)) {
@@ -153,6 +190,9 @@ bool PhoneSession::press(Browser::Key key)
 
 bool PhoneSession::typeText(const QString &text)
 {
+    if (m_inEngine)
+        return false;
+    const EngineCall call(m_inEngine);
     if (!m_browser || text.isEmpty())
         return false;
     if (!isEditing()) {
@@ -173,6 +213,9 @@ bool PhoneSession::typeText(const QString &text)
 
 bool PhoneSession::erase()
 {
+    if (m_inEngine)
+        return false;
+    const EngineCall call(m_inEngine);
     if (isEditing()) {
         if (m_draft.isEmpty())
             return done(m_browser->press(Browser::Key::Back));
@@ -181,21 +224,21 @@ bool PhoneSession::erase()
         emit changed();
         return true;
     }
-    return keyboardBack();
+    return backKey();
 }
 
-bool PhoneSession::keyboardBack()
+bool PhoneSession::backKey()
 {
     if (!m_browser)
         return false;
     const DeviceProfile &profile = m_browser->profile();
     if (profile.backKey)
-        return press(Browser::Key::Back);
+        return pressKey(Browser::Key::Back);
     const Screen &shown = screen();
     if (!shown.error.isEmpty())
-        return press(Browser::Key::Soft1);
+        return pressKey(Browser::Key::Soft1);
     if (shown.menuOpen || isEditing())
-        return press(Browser::Key::Soft2);
+        return pressKey(Browser::Key::Soft2);
     bool prevOnRight = false, anyOnRight = false;
     for (const DoBinding &binding : m_browser->activeDos()) {
         if (profile.rightTypes.contains(binding.type)) {
@@ -204,17 +247,23 @@ bool PhoneSession::keyboardBack()
         }
     }
     if (prevOnRight || (!anyOnRight && m_browser->context().history().size() > 1))
-        return press(Browser::Key::Soft2);
-    return press(Browser::Key::Back);
+        return pressKey(Browser::Key::Soft2);
+    return pressKey(Browser::Key::Back);
 }
 
 bool PhoneSession::pick(int n)
 {
+    if (m_inEngine)
+        return false;
+    const EngineCall call(m_inEngine);
     return m_browser && done(m_browser->pick(n));
 }
 
 void PhoneSession::advance(int tenths)
 {
+    if (m_inEngine)
+        return;
+    const EngineCall call(m_inEngine);
     if (!m_browser || m_browser->timerRemaining() < 0)
         return;
     const QUrl before = m_browser->url();
@@ -227,6 +276,9 @@ void PhoneSession::advance(int tenths)
 
 void PhoneSession::setVariable(const QString &name, const QString &value)
 {
+    if (m_inEngine)
+        return;
+    const EngineCall call(m_inEngine);
     if (!m_browser)
         return;
     m_browser->setVariable(name, value);

@@ -70,12 +70,18 @@ public:
     QStringList activeDos() const;                    // "type name: label"
     QString lastRequest() const;                      // method, URL, postfields
 
+    // Whether the engine is running one of the calls above (a deck being
+    // fetched); the calls made meanwhile are refused.
+    bool isBusy() const { return m_inEngine; }
+
 signals:
     void changed();
 
 private:
+    void start();
+    bool pressKey(Browser::Key key);
+    bool backKey();
     bool done(const Browser::Outcome &outcome);
-    void startEditingIfOpen();
     void followFocus();
     bool scrollBy(int lines);
 
@@ -87,5 +93,6 @@ private:
     bool m_wasEditing = false;
     QString m_message;
     int m_scrollTop = 0;
-    QString m_lastUrl; // of the card shown when the scroll was last set
+    QString m_lastUrl;
+    bool m_inEngine = false; // of the card shown when the scroll was last set
 };

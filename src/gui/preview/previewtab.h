@@ -46,6 +46,8 @@ public:
     PhoneView *phoneView() const { return m_phone; }
     PhoneInspector *inspector() const { return m_inspector; }
     PhoneSession &phoneSession() const { return *m_session; }
+    // The phone's way to files and HTTP (the window gives it its transfer runner).
+    StandardFetcher &network() { return m_network; }
 
     // Whether the Phone mode shows (else the Cards), as the mode list says.
     bool isPhoneMode() const;
