@@ -1,5 +1,6 @@
 // The Phone mode of the Preview tab, driven as a user does: keys on the
 // phone, clicks on the keys of the skin's picture, the inspector beside it.
+#include "localserver.h"
 #include "previewfixture.h"
 #include "testregistry.h"
 
@@ -10,6 +11,7 @@
 #include "preview/phoneview.h"
 
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -199,6 +201,39 @@ private slots:
             for (const ScreenRun &run : line.runs)
                 shown += run.text;
         QVERIFY2(shown.contains(QLatin1String("edited")), qPrintable(shown));
+    }
+
+    void httpLinksThroughTheClient()
+    {
+        QTemporaryDir root;
+        QFile page(root.filePath(QStringLiteral("far.wml")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<?xml version=\"1.0\"?>\n<wml><card id=\"far\"><p>From the server</p></card></wml>\n");
+        page.close();
+        LocalServer server({QStringLiteral("http"), root.path()});
+        QVERIFY(server.isRunning());
+        ModeGuard guard;
+        PreviewFixture f;
+        const QByteArray links = "<?xml version=\"1.0\"?>\n<wml><card id=\"a\"><p>"
+                                 "<a href=\"http://" + server.address(QStringLiteral("/far.wml")).toLatin1() + "\">Far</a><br/>"
+                                 "<a href=\"http://127.0.0.1:" + QByteArray::number(LocalServer::refusedPort()) +
+                                 "/x.wml\">Dead</a></p></card></wml>\n";
+        f.openPage(links);
+        f.tab()->setPhoneMode(true);
+        f.toPreview();
+        PhoneSession &session = f.tab()->phoneSession();
+        QTest::keyClick(f.tab()->phoneView(), Qt::Key_Return);
+        QCOMPARE(session.browser()->cardId(), QStringLiteral("far"));
+        QVERIFY(session.lastRequest().startsWith(QLatin1String("GET http://127.0.0.1:")));
+        QVERIFY(server.log().join(QLatin1Char('\n')).contains(QLatin1String("GET /far.wml")));
+        QTest::keyClick(f.tab()->phoneView(), Qt::Key_Escape);
+        QCOMPARE(session.browser()->cardId(), QStringLiteral("a"));
+        // A server that is not there: the phone's screen says so, the card stays.
+        QTest::keyClick(f.tab()->phoneView(), Qt::Key_Down);
+        QTest::keyClick(f.tab()->phoneView(), Qt::Key_Return);
+        QVERIFY(!session.screen().error.isEmpty());
+        QCOMPARE(session.browser()->cardId(), QStringLiteral("a"));
+        QVERIFY(!session.isBusy());
     }
 
     void inspectorShowsVariablesAndHistory()
