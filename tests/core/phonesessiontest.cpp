@@ -6,6 +6,7 @@
 #include "browser/phonepainter.h"
 #include "browser/phonesession.h"
 #include "phonescenario.h"
+#include "preview/deviceskin.h"
 #include "preview/skinkeys.h"
 
 #include "testregistry.h"
@@ -33,6 +34,7 @@ private slots:
     void skinKeyRectangles_data();
     void skinKeyRectangles();
     void skinKeyAt();
+    void shippedSkinsHaveTheirKeys();
     void painterMagnification_data();
     void painterMagnification();
     void painterShowsFocusAndSoftKeys();
@@ -352,6 +354,34 @@ void PhoneSessionTest::skinKeyAt()
     QCOMPARE(keys.keyAt(QPoint(40, 15)), SkinKeys::Key::None);
     QVERIFY(keys.rect(SkinKeys::Key::Up).isEmpty());
     QVERIFY(SkinKeys::read([](const QString &) { return QString(); }).isEmpty());
+}
+
+void PhoneSessionTest::shippedSkinsHaveTheirKeys()
+{
+    const QByteArray before = qgetenv("TARNEL_PROGRAM_DIR");
+    qputenv("TARNEL_PROGRAM_DIR", TARNEL_SOURCE_DIR);
+    const QStringList devices = SkinList::deviceNames().mid(1);
+    QStringList problems;
+    for (const QString &device : devices) {
+        const DeviceSkin skin = DeviceSkin::read(device);
+        const QRect screen(skin.left, skin.top, skin.width, skin.height);
+        for (const SkinKeys::Key key : SkinKeys::all()) {
+            const QRect rect = skin.keys.rect(key);
+            // Each key is there, below the screen, and no two keys overlap.
+            if (rect.isEmpty() || rect.top() <= screen.bottom())
+                problems << device + QLatin1Char(' ') + SkinKeys::name(key);
+            for (const SkinKeys::Key other : SkinKeys::all()) {
+                if (other != key && rect.intersects(skin.keys.rect(other)))
+                    problems << device + QStringLiteral(" overlap ") + SkinKeys::name(key);
+            }
+        }
+    }
+    if (before.isNull())
+        qunsetenv("TARNEL_PROGRAM_DIR");
+    else
+        qputenv("TARNEL_PROGRAM_DIR", before);
+    QCOMPARE(devices.size(), 3);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral(", "))));
 }
 
 void PhoneSessionTest::painterMagnification_data()
