@@ -31,6 +31,7 @@ private slots:
     void scrollFollowsFocus();
     void inspectorLists();
     void variableEditRelaysOut();
+    void digitPicksInAList();
     void skinKeyRectangles_data();
     void skinKeyRectangles();
     void skinKeyAt();
@@ -321,6 +322,21 @@ void PhoneSessionTest::variableEditRelaysOut()
     QCOMPARE(lineText(session.screen(), 0), QStringLiteral("Hi Ann"));
     session.setVariable(QStringLiteral("s"), QStringLiteral("y"));
     QVERIFY(session.screen().items.value(0).text.startsWith(QLatin1Char('Y')));
+}
+
+void PhoneSessionTest::digitPicksInAList()
+{
+    PhoneScenario::StubFetcher network;
+    PhoneSession session(network);
+    session.open(deck("<card id=\"a\"><p><select name=\"s\"><option value=\"x\">X</option>"
+                      "<option value=\"y\">Y</option><option value=\"z\">Z</option></select></p></card>"),
+                 documentUrl, DeviceProfile());
+    QVERIFY(!session.typeText(QStringLiteral("3"))); // no list open, no input field
+    QVERIFY(session.press(Browser::Key::Select));
+    QVERIFY(session.screen().menuOpen);
+    QVERIFY(session.typeText(QStringLiteral("3")));
+    QVERIFY(!session.screen().menuOpen);
+    QCOMPARE(session.browser()->context().value(QStringLiteral("s")), QStringLiteral("z"));
 }
 
 void PhoneSessionTest::skinKeyRectangles_data()

@@ -195,6 +195,11 @@ bool PhoneSession::typeText(const QString &text)
     const EngineCall call(m_inEngine);
     if (!m_browser || text.isEmpty())
         return false;
+    const Screen &open = screen();
+    if (open.menuOpen && text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('9')) {
+        // In a list a digit chooses that entry, as on the handset.
+        return done(m_browser->pick(text[0].digitValue()));
+    }
     if (!isEditing()) {
         const Screen &shown = screen();
         if (shown.menuOpen || shown.focus < 0 || shown.items[shown.focus].kind != ScreenItem::Kind::Input) {

@@ -38,7 +38,8 @@ public:
     // refused and stays open), the right soft key and Back cancel it.
     bool press(Browser::Key key);
     // Characters typed on the keyboard: they open the focused input field
-    // when none is open and go to the end of the typed line.
+    // when none is open and go to the end of the typed line. In an open
+    // list, a digit from 1 to 9 chooses that entry.
     bool typeText(const QString &text);
     // Backspace: removes the last typed character in an open field, else
     // goes back (keyboardBack).

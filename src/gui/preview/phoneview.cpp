@@ -13,7 +13,7 @@ PhoneView::PhoneView(PhoneSession &session, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_clock.setInterval(100);
-    connect(&m_clock, &QTimer::timeout, this, [this] { m_session.advance(1); });
+    connect(&m_clock, &QTimer::timeout, this, &PhoneView::tick);
     connect(&m_session, &PhoneSession::changed, this, &PhoneView::sessionChanged);
 }
 
@@ -31,11 +31,25 @@ int PhoneView::factor() const
 void PhoneView::sessionChanged()
 {
     // The clock runs only while a timer does and the phone shows.
-    if (isVisible() && m_session.timerRemaining() >= 0)
-        m_clock.start();
-    else
+    if (isVisible() && m_session.timerRemaining() >= 0) {
+        if (!m_clock.isActive()) {
+            m_running.start();
+            m_delivered = 0;
+            m_clock.start();
+        }
+    } else {
         m_clock.stop();
+    }
     update();
+}
+
+void PhoneView::tick()
+{
+    const qint64 due = m_running.elapsed() / m_tenth - m_delivered;
+    if (due <= 0)
+        return;
+    m_delivered += due;
+    m_session.advance(int(std::min<qint64>(due, 600)));
 }
 
 bool PhoneView::isPhoneKey(const QKeyEvent &event) const

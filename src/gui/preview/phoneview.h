@@ -3,6 +3,7 @@
 #include "devices/deviceprofile.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,8 +25,10 @@ public:
     void setProfile(const DeviceProfile &profile);
     const DeviceProfile &profile() const { return m_profile; }
     void setPaper(const QColor &paper) { m_paper = paper; update(); }
-    // How often the timer ticks one tenth (100 ms; tests shorten it).
-    void setTickInterval(int milliseconds) { m_clock.setInterval(milliseconds); }
+    // How long one tenth of a second of the phone's time lasts (100 ms;
+    // tests shorten it). The phone's time follows the wall clock, so a
+    // late tick delivers all the tenths due.
+    void setTickInterval(int milliseconds) { m_tenth = std::max(1, milliseconds); m_clock.setInterval(m_tenth); }
     bool clockRunning() const { return m_clock.isActive(); }
     // The magnification the widget's size allows, up to the largest set
     // (the plain view fills the tab, where a whole screenful of pixels
@@ -50,5 +53,10 @@ private:
     DeviceProfile m_profile;
     QColor m_paper = Qt::white;
     int m_largestFactor = 16;
+    void tick();
+
     QTimer m_clock;
+    int m_tenth = 100;
+    QElapsedTimer m_running; // since the clock started
+    qint64 m_delivered = 0;  // tenths given to the session since then
 };
