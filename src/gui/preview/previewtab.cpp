@@ -346,9 +346,10 @@ void PreviewTab::placeMode()
     const bool phone = isPhoneMode();
     const bool plain = m_screenRect.isEmpty();
     m_viewer->setVisible(!phone);
-    m_title->setVisible(!phone && !plain);
-    m_up->setVisible(!phone && !plain);
-    m_down->setVisible(!phone && !plain);
+    // The Cards mode's widgets are as they always were; the phone draws its own title.
+    m_title->setVisible(!phone);
+    m_up->setVisible(!phone);
+    m_down->setVisible(!phone);
     m_phone->setVisible(phone);
     m_phoneMessage->setVisible(phone);
     m_inspector->setVisible(phone && m_inspectorShown);
