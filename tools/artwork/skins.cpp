@@ -765,6 +765,18 @@ bool writeSkinsIni(const QString &path)
             << "titlecolor=" << hex(d.titleColor) << '\n';
         rect("btnup", l.up);
         rect("btndown", l.down);
+        // The keys the Phone mode answers to when clicked, as one value each.
+        auto key = [&out](const char *name, const QRect &r) {
+            out << "key_" << name << '=' << r.left() << ',' << r.top() + panelHeight << ','
+                << r.width() << ',' << r.height() << '\n';
+        };
+        key("soft1", l.softLeft);
+        key("soft2", l.softRight);
+        key("up", l.up);
+        key("down", l.down);
+        // A rocker has no centre: the green call key selects there.
+        key("select", l.navCentre.isValid() ? l.navCentre : l.call);
+        key("back", l.end);
     }
     out.flush();
     if (out.status() != QTextStream::Ok || !file.flush()) {

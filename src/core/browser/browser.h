@@ -61,6 +61,17 @@ public:
     // Lets tenths of a second pass.
     void advance(int tenths);
 
+    // For an editor that changed the deck: fetches the current deck again
+    // and shows the card of the same id when it still exists (else the
+    // first card), keeping the variables and the history; the card is
+    // entered afresh (forms, timer) without its onenter events. False, with
+    // the error screen, when the deck cannot be fetched; then the card
+    // shown before stays underneath. Before any deck it does nothing.
+    bool reload();
+    // For an inspector: sets (or, empty, unsets) a variable and lays the
+    // card out again, its fields taking the new values.
+    void setVariable(const QString &name, const QString &value);
+
     const Screen &screen() const;
     bool hasCard() const { return m_card != nullptr; }
     // The current card's address: the deck's URL with "#id" when the card has one.
@@ -75,6 +86,8 @@ public:
     QImage picture(const QString &source) const;
     // The deck's document, for an inspector; null before the first deck.
     std::shared_ptr<const WmlDocument> document() const { return m_document; }
+    // The do elements active on the card, after template shadowing.
+    const QList<DoBinding> &activeDos() const { return m_dos; }
 
 private:
     // --- tasks (browsertasks.cpp)

@@ -29,28 +29,6 @@ FetchResult readFile(const QUrl &url)
     return result;
 }
 
-FetchResult readHttp(const FetchRequest &request)
-{
-    HttpClient::Request http;
-    http.address = request.url.toString(QUrl::FullyEncoded);
-    http.post = request.post;
-    http.body = request.body;
-    http.bodyType = request.contentType;
-    if (!request.referer.isEmpty())
-        http.headers.append(QStringLiteral("Referer: ") + request.referer);
-    if (request.noCache)
-        http.headers.append(QStringLiteral("Cache-Control: no-cache"));
-    TransferControl control;
-    FetchResult result;
-    try {
-        result.bytes = HttpClient::send(http, ProxySetting(), control, &result.contentType);
-        result.ok = true;
-    } catch (const TarnelError &error) {
-        result.error = error.text();
-    }
-    return result;
-}
-
 } // namespace
 
 FetchResult StandardFetcher::fetch(const FetchRequest &request)
@@ -61,4 +39,36 @@ FetchResult StandardFetcher::fetch(const FetchRequest &request)
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         return readHttp(request);
     return FetchResult::failure(BrowserTexts::tr("Unknown kind of address: %1").arg(request.url.toString()));
+}
+
+FetchResult StandardFetcher::readHttp(const FetchRequest &request)
+{
+    HttpClient::Request http;
+    http.address = request.url.toString(QUrl::FullyEncoded);
+    http.post = request.post;
+    http.body = request.body;
+    http.bodyType = request.contentType;
+    if (!request.referer.isEmpty())
+        http.headers.append(QStringLiteral("Referer: ") + request.referer);
+    if (request.noCache)
+        http.headers.append(QStringLiteral("Cache-Control: no-cache"));
+    FetchResult result;
+    const auto job = [&](TransferControl &control) {
+        result.bytes = HttpClient::send(http, ProxySetting(), control, &result.contentType);
+    };
+    m_transferring = true;
+    try {
+        if (m_runner) {
+            m_runner(job);
+        } else {
+            TransferControl control;
+            job(control);
+        }
+        result.ok = true;
+    } catch (const TarnelError &error) {
+        result.bytes.clear();
+        result.error = error.text();
+    }
+    m_transferring = false;
+    return result;
 }

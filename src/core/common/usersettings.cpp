@@ -58,3 +58,27 @@ void setFallbackCharset(const QByteArray &name)
 }
 
 } // namespace UserSettings
+
+namespace UserSettings {
+
+bool phoneMode()
+{
+    return open()->value(QStringLiteral("preview/phoneMode"), false).toBool();
+}
+
+void setPhoneMode(bool on)
+{
+    open()->setValue(QStringLiteral("preview/phoneMode"), on);
+}
+
+bool phoneInspector()
+{
+    return open()->value(QStringLiteral("preview/phoneInspector"), false).toBool();
+}
+
+void setPhoneInspector(bool on)
+{
+    open()->setValue(QStringLiteral("preview/phoneInspector"), on);
+}
+
+} // namespace UserSettings

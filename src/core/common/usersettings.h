@@ -25,4 +25,11 @@ void setFallbackCharset(const QByteArray &name);
 // the system's language.
 QByteArray fallbackCharsetForLanguage(const QString &code);
 
+// Whether the Preview tab shows the running phone ("Phone") rather than
+// the cards ("Cards", the default), and whether the phone's inspector shows.
+bool phoneMode();
+void setPhoneMode(bool on);
+bool phoneInspector();
+void setPhoneInspector(bool on);
+
 } // namespace UserSettings

@@ -35,6 +35,7 @@ DeviceSkin DeviceSkin::read(const QString &device)
     skin.downLeft = number("btndownleft");
     skin.downWidth = number("btndownwidth");
     skin.downHeight = number("btndownheight");
+    skin.keys = SkinKeys::read([&](const QString &key) { return ini.value(device, key); });
     return skin;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skinkeys.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,7 @@ struct DeviceSkin
     QString titleColor = QStringLiteral("#7FAF90");
     int upTop = 0, upLeft = 0, upWidth = 0, upHeight = 0;
     int downTop = 0, downLeft = 0, downWidth = 0, downHeight = 0;
+    SkinKeys keys; // empty in skin files older than the Phone mode
 
     bool boldTitle() const { return titleType.compare(QLatin1String("BOLD"), Qt::CaseInsensitive) == 0; }
 

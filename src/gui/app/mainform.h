@@ -126,6 +126,7 @@ public:
     // View > Problems: shows or hides the Problems list under every editor
     // and keeps the choice for the user.
     void ViewProblemsExecute();
+    void ViewInspectorExecute();
     // Status panel 7: the active page's problem count.
     void showProblemCount();
     // --- phones (mainformdevices.cpp)
@@ -255,6 +256,7 @@ private:
     QAction *m_statusBarItem = nullptr;
     QAction *m_lineNumbersItem = nullptr;
     QAction *m_problemsItem = nullptr;
+    QAction *m_inspectorItem = nullptr;
     QMenu *m_recentMenu = nullptr;
     ServeController *m_serve = nullptr;
     RequestLogPanel *m_requestLog = nullptr;

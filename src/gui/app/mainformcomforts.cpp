@@ -1,5 +1,6 @@
 // The main window's conveniences: the recent files in the File menu, the
-// folder file dialogs start in, View > Line Numbers and View > Problems.
+// folder file dialogs start in, View > Line Numbers, View > Problems
+// and View > Inspector.
 #include "mainform.h"
 
 #include "editor/linenumbermargin.h"
@@ -8,10 +9,13 @@
 
 #include "common/editorsettings.h"
 #include "common/filehistory.h"
+#include "common/usersettings.h"
+#include "preview/previewtab.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+
 #include <QMenu>
 
 void TMainForm::createComfortMenus()
@@ -34,6 +38,15 @@ void TMainForm::createComfortMenus()
     m_actions.insert(m_problemsItem->objectName(), m_problemsItem);
     connect(m_problemsItem, &QAction::triggered, this, &TMainForm::ViewProblemsExecute);
 
+    m_inspectorItem = new QAction(tr("&Inspector"), this);
+    m_inspectorItem->setObjectName(QStringLiteral("mmInspector"));
+    m_inspectorItem->setCheckable(true);
+    m_inspectorItem->setChecked(UserSettings::phoneInspector());
+    m_inspectorItem->setStatusTip(tr("Show/hide the phone's variables, history and timer beside the Phone mode"));
+    m_viewMenu->insertAction(m_viewMenu->actions().value(3), m_inspectorItem);
+    m_actions.insert(m_inspectorItem->objectName(), m_inspectorItem);
+    connect(m_inspectorItem, &QAction::triggered, this, &TMainForm::ViewInspectorExecute);
+
     m_recentMenu = new QMenu(tr("Recent F&iles"), this);
     m_recentMenu->setObjectName(QStringLiteral("mmRecent"));
     m_recentMenu->menuAction()->setStatusTip(tr("Open one of the files used last"));
@@ -50,6 +63,14 @@ void TMainForm::ViewLineNumbersExecute()
     EditorSettings::setLineNumbers(shown);
     for (TMDIChild *child : documentWindows())
         child->lineNumbers()->setShown(shown);
+}
+
+void TMainForm::ViewInspectorExecute()
+{
+    const bool shown = m_inspectorItem->isChecked();
+    UserSettings::setPhoneInspector(shown);
+    for (TMDIChild *child : documentWindows())
+        child->preview()->setInspectorShown(shown);
 }
 
 void TMainForm::ViewProblemsExecute()

@@ -15,6 +15,7 @@
 #include "app/dialogservice.h"
 #include "app/errordisplay.h"
 #include "app/mainform.h"
+#include "app/transferrunner.h"
 #include "common/previewfolders.h"
 #include "app/statuspanels.h"
 #include "app/widgetplacement.h"
@@ -118,6 +119,13 @@ void TMDIChild::buildPages()
     m_pages->addTab(m_preview, tr("Preview"));
     connect(m_preview->viewer(), &HtmlViewer::hotSpotClick, this, &TMDIChild::htmlLITEHotSpotClick);
     connect(m_preview, &PreviewTab::phoneChanged, this, &TMDIChild::fitPhone);
+    connect(m_preview, &PreviewTab::modeChanged, this, &TMDIChild::openPhoneIfShown);
+    // The phone's HTTP requests show their progress in the status bar and
+    // can be cancelled there, as Open from URL's can.
+    m_preview->network().setRunner([this](const std::function<void(TransferControl &)> &job) {
+        TransferRunner(*m_main.statusPanels()).run(m_main.transferLimits(), job);
+    });
+    connect(m_preview, &PreviewTab::skinProfileChanged, this, &TMDIChild::openPhoneIfShown);
 
     connect(m_memo, &WmlEditor::contentChanged, this, &TMDIChild::Memo1Change);
     connect(m_memo, &WmlEditor::filesDropped, this, [this](const QStringList &paths) {

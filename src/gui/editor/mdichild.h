@@ -150,6 +150,12 @@ public:
     // Grows the window, within the MDI area, until the Preview shows the
     // whole phone of the chosen skin; never shrinks it.
     void fitPhone();
+    // In the Phone mode of a shown Preview: runs the editor's text on the
+    // page's phone (a fresh start, or a reload keeping the context).
+    void openPhoneIfShown();
+    // The address the phone gives the document: its file, the URL it came
+    // from, or an unsaved document's place in its folder.
+    QUrl phoneAddress();
 
     // --- checking (mdichildcheck.cpp)
     CheckSession *checkSession() const { return m_checks; }

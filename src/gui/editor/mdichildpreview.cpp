@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "preview/phoneview.h"
+
 QComboBox *TMDIChild::previewCardList() const
 {
     return m_preview->cardList();
@@ -92,7 +94,28 @@ void TMDIChild::showPreview()
     m_memo->setCaret(0);
     m_preview->viewer()->loadFile(pages.firstPage);
     lastView = ViewPreview;
+    openPhoneIfShown();
     fitPhone();
+}
+
+QUrl TMDIChild::phoneAddress()
+{
+    if (!m_documentPath.isEmpty())
+        return QUrl::fromLocalFile(QFileInfo(m_documentPath).absoluteFilePath());
+    const QString shown = caption();
+    if (shown.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+        || shown.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return QUrl(shown);
+    const QString folder = documentFolder().isEmpty() ? pageFolder() : documentFolder();
+    return QUrl::fromLocalFile(QDir(folder).absoluteFilePath(QStringLiteral("untitled.wml")));
+}
+
+void TMDIChild::openPhoneIfShown()
+{
+    if (!m_preview->isPhoneMode() || m_pages->currentWidget() != m_preview)
+        return;
+    m_preview->openPhone(m_memo->text(), phoneAddress(), m_main.deviceProfile(m_preview->skinProfile()));
+    m_preview->phoneView()->setFocus();
 }
 
 void TMDIChild::fitPhone()

@@ -1,8 +1,12 @@
 #include "previewtab.h"
 
 #include "htmlviewer.h"
+#include "phoneinspector.h"
+#include "phoneview.h"
 
 #include "app/errordisplay.h"
+#include "browser/phonesession.h"
+#include "common/usersettings.h"
 #include "cardmodel/cardmodel.h"
 #include "cardmodel/elementrecord.h"
 #include "common/programfolder.h"
@@ -17,12 +21,15 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
 
 namespace {
 
 constexpr int panelHeight = 25;
+constexpr int inspectorWidth = 230;
+constexpr int inspectorMinimumHeight = 380;
 
 QToolButton *scrollButton(const QString &name, QWidget *parent)
 {
@@ -86,8 +93,32 @@ PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *
     m_viewer = new HtmlViewer(this);
     // The plain view's screen covers the title until a skin places it.
     m_title->setGeometry(0, panelHeight, 145, 16);
+    m_mode = new QComboBox(m_panel);
+    m_mode->setObjectName(QStringLiteral("cmbMODE"));
+    m_mode->setToolTip(tr("Show the cards, or run the deck on the phone"));
+    m_mode->addItem(tr("Cards"));
+    m_mode->addItem(tr("Phone"));
+    m_mode->setGeometry(260, 1, 70, panelHeight - 2);
+    m_phoneMode = UserSettings::phoneMode();
+    m_mode->setCurrentIndex(m_phoneMode ? 1 : 0);
+
+    m_phoneMessage = new QLabel(m_panel);
+    m_phoneMessage->setObjectName(QStringLiteral("phoneMessage"));
+    m_phoneMessage->setTextFormat(Qt::PlainText);
+    m_phoneMessage->setStyleSheet(QStringLiteral("QLabel { color: #a01010; }"));
+    m_phoneMessage->setGeometry(336, 1, 400, panelHeight - 2);
+
+    m_session = std::make_unique<PhoneSession>(m_network);
+    connect(m_session.get(), &PhoneSession::changed, this, [this] { m_phoneMessage->setText(m_session->message()); });
+    m_phone = new PhoneView(*m_session, this);
+    m_phone->hide();
+    m_inspector = new PhoneInspector(*m_session, this);
+    m_inspector->hide();
+    m_inspectorShown = UserSettings::phoneInspector();
+    m_skin->installEventFilter(this);
     m_panel->raise();
 
+    connect(m_mode, &QComboBox::activated, this, [this](int index) { setPhoneMode(index == 1); });
     connect(m_up, &QToolButton::clicked, this, &PreviewTab::btnUPClick);
     connect(m_down, &QToolButton::clicked, this, &PreviewTab::btnDOWNClick);
     connect(m_cards, &QComboBox::currentIndexChanged, this,
@@ -99,6 +130,13 @@ PreviewTab::PreviewTab(const CardModel &model, DialogService &dialogs, QWidget *
     FillDeviceList();
     m_devices->setCurrentText(SkinList::plainView());
     ErrorDisplay::run(m_dialogs, [this] { cmbSKINSChange(); });
+}
+
+PreviewTab::~PreviewTab()
+{
+    // The phone's widgets watch the session: they go before it does.
+    delete m_phone;
+    delete m_inspector;
 }
 
 void PreviewTab::FillDeviceList()
@@ -128,8 +166,12 @@ void PreviewTab::showPlainView()
     m_down->setEnabled(false);
     m_viewerFillsTab = true;
     m_viewer->setScrollBarsShown(true);
+    m_screenRect = QRect();
+    m_keys = SkinKeys();
+    m_phone->setPaper(ColorText::ColorFromText(SkinList::plainColor()));
     placeViewer();
     m_skin->hide();
+    placeMode();
 }
 
 void PreviewTab::applyDevice(const QString &device)
@@ -162,8 +204,12 @@ void PreviewTab::applyDevice(const QString &device)
 
     m_up->setGeometry(skin.upLeft, skin.upTop, skin.upWidth, skin.upHeight);
     m_down->setGeometry(skin.downLeft, skin.downTop, skin.downWidth, skin.downHeight);
+    m_screenRect = QRect(skin.left, skin.top, skin.width, skin.height);
+    m_keys = skin.keys;
+    m_phone->setPaper(ColorText::ColorFromText(skin.color));
     m_skin->show();
     m_skin->lower();
+    placeMode();
     emit phoneChanged();
 }
 
@@ -173,6 +219,8 @@ QSize PreviewTab::phoneSize() const
         return QSize();
     QRect used = m_skin->geometry() | m_viewer->geometry() | m_title->geometry();
     used |= m_up->geometry() | m_down->geometry();
+    if (m_inspector->isVisibleTo(this))
+        used |= m_inspector->geometry();
     used |= m_devices->geometry(); // the lists (their panel starts at the top left)
     return QSize(used.right() + 1, used.bottom() + 1);
 }
@@ -251,11 +299,108 @@ void PreviewTab::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_panel->setGeometry(0, 0, width(), panelHeight);
+    m_phoneMessage->resize(qMax(0, width() - m_phoneMessage->x()), m_phoneMessage->height());
     placeViewer();
+    placeMode();
 }
 
 void PreviewTab::placeViewer()
 {
     if (m_viewerFillsTab)
         m_viewer->setGeometry(0, panelHeight, width(), qMax(0, height() - panelHeight));
+}
+
+bool PreviewTab::isPhoneMode() const
+{
+    return m_phoneMode;
+}
+
+void PreviewTab::setPhoneMode(bool on)
+{
+    const bool before = m_phoneMode;
+    m_phoneMode = on;
+    m_mode->setCurrentIndex(on ? 1 : 0);
+    UserSettings::setPhoneMode(on);
+    placeMode();
+    if (before != on)
+        emit modeChanged();
+    emit phoneChanged();
+}
+
+void PreviewTab::openPhone(const QString &text, const QUrl &url, const DeviceProfile &profile)
+{
+    m_phone->setProfile(profile);
+    m_session->open(text, url, profile);
+    placeMode();
+}
+
+void PreviewTab::setInspectorShown(bool shown)
+{
+    m_inspectorShown = shown;
+    placeMode();
+    emit phoneChanged();
+}
+
+void PreviewTab::placeMode()
+{
+    const bool phone = isPhoneMode();
+    const bool plain = m_screenRect.isEmpty();
+    m_viewer->setVisible(!phone);
+    // The Cards mode's widgets are as they always were; the phone draws its own title.
+    m_title->setVisible(!phone);
+    m_up->setVisible(!phone);
+    m_down->setVisible(!phone);
+    m_phone->setVisible(phone);
+    m_phoneMessage->setVisible(phone);
+    m_inspector->setVisible(phone && m_inspectorShown);
+    if (!phone)
+        return;
+    const int inspectorRoom = m_inspectorShown ? inspectorWidth + 4 : 0;
+    m_phone->setLargestFactor(plain ? 3 : 16);
+    if (plain) {
+        m_phone->setGeometry(0, panelHeight, qMax(1, width() - inspectorRoom), qMax(1, height() - panelHeight));
+    } else {
+        // The title strip above the screen belongs to the phone's drawing too.
+        m_phone->setGeometry(m_screenRect);
+    }
+    const int left = plain ? m_phone->geometry().right() + 4 : m_skin->geometry().right() + 4;
+    const int tall = qMax(inspectorMinimumHeight, (plain ? height() : m_skin->geometry().bottom()) - panelHeight);
+    m_inspector->setGeometry(left, panelHeight, inspectorWidth, tall);
+    m_phone->raise();
+}
+
+bool PreviewTab::clickSkinKey(const QPoint &point)
+{
+    if (!isPhoneMode() || !m_session->isOpen())
+        return false;
+    Browser::Key key;
+    switch (m_keys.keyAt(point)) {
+    case SkinKeys::Key::Soft1: key = Browser::Key::Soft1; break;
+    case SkinKeys::Key::Soft2: key = Browser::Key::Soft2; break;
+    case SkinKeys::Key::Up: key = Browser::Key::Up; break;
+    case SkinKeys::Key::Down: key = Browser::Key::Down; break;
+    case SkinKeys::Key::Select: key = Browser::Key::Select; break;
+    case SkinKeys::Key::Back:
+        // The picture's back (or end) key goes back even on a phone whose
+        // engine profile has none: it is the key the user means.
+        m_session->keyboardBack();
+        m_phone->setFocus(Qt::MouseFocusReason);
+        return true;
+    case SkinKeys::Key::None:
+    default:
+        return false;
+    }
+    m_session->press(key);
+    m_phone->setFocus(Qt::MouseFocusReason);
+    return true;
+}
+
+bool PreviewTab::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_skin && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && clickSkinKey(m_skin->mapTo(this, mouse->position().toPoint())))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
